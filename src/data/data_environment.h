@@ -1,0 +1,52 @@
+#pragma once
+// Data1: the connection and the seven recordsets every screen works on. Each recordset is
+// opened once at start-up and shared by all screens, cursor included.
+#include "platform/recordset.h"
+
+namespace tlm {
+
+namespace layouts {
+const TableLayout& Inventory();
+const TableLayout& Print();
+const TableLayout& PersonalInfo();
+const TableLayout& BankInfo();
+const TableLayout& IndoorItems();
+const TableLayout& OutdoorItems();
+const TableLayout& MobileItems();
+} // namespace layouts
+
+class DataEnvironment {
+public:
+    explicit DataEnvironment(QString databaseFile);
+    ~DataEnvironment();
+
+    // Opens the connection; a missing database file is first created as delivered.
+    // A file that exists but is not the database is never replaced: this throws.
+    void connect();
+    // The start-up order: General, Bank, Indoor, Mobile, Inventory, Outdoor, Print.
+    void openAll();
+    // The exit order: Bank, General, Print, Mobile, Indoor, Outdoor, Inventory; then the connection.
+    void closeAll();
+
+    // The single Personal_Info row made current (the cursor is shared).
+    Recordset& general();
+
+    Database Home;
+    Recordset rsIndoor;
+    Recordset rsOutdoor;
+    Recordset rsMobile;
+    Recordset rsGeneral;
+    Recordset rsInventory;
+    Recordset rsPrint;
+    Recordset rsBank;
+
+    QString file() const { return file_; }
+
+    // Writes the delivered database (schema, built-in lookup rows, the owner's row) into a new file.
+    static void createDelivered(const QString& databaseFile);
+
+private:
+    QString file_;
+};
+
+} // namespace tlm

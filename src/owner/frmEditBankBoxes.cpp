@@ -1,0 +1,7 @@
+#include "owner/frmEditBankBoxes.h"
+
+namespace tlm::screens {
+
+frmEditBankBoxes::frmEditBankBoxes(Program& program) : Screen(program) {}
+
+} // namespace tlm::screens

@@ -1,0 +1,748 @@
+#include "platform/forms/controls.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+
+namespace tlm {
+
+// ---------------------------------------------------------------- key codes
+
+int vbKeyCode(const QKeyEvent* e)
+{
+    const int k = e->key();
+    if (k >= Qt::Key_A && k <= Qt::Key_Z)
+        return 'A' + (k - Qt::Key_A);
+    if (k >= Qt::Key_0 && k <= Qt::Key_9)
+        return '0' + (k - Qt::Key_0);
+    if (k >= Qt::Key_F1 && k <= Qt::Key_F12)
+        return vbKey::F1 + (k - Qt::Key_F1);
+    switch (k) {
+    case Qt::Key_Backspace: return vbKey::Back;
+    case Qt::Key_Tab: case Qt::Key_Backtab: return vbKey::Tab;
+    case Qt::Key_Return: case Qt::Key_Enter: return vbKey::Return;
+    case Qt::Key_Shift: return vbKey::Shift;
+    case Qt::Key_Control: return vbKey::Control;
+    case Qt::Key_Escape: return vbKey::Escape;
+    case Qt::Key_Space: return vbKey::Space;
+    case Qt::Key_PageUp: return vbKey::PageUp;
+    case Qt::Key_PageDown: return vbKey::PageDown;
+    case Qt::Key_End: return vbKey::End;
+    case Qt::Key_Home: return vbKey::Home;
+    case Qt::Key_Left: return vbKey::Left;
+    case Qt::Key_Up: return vbKey::Up;
+    case Qt::Key_Right: return vbKey::Right;
+    case Qt::Key_Down: return vbKey::Down;
+    case Qt::Key_Delete: return vbKey::Delete;
+    case Qt::Key_Period: return 190;
+    case Qt::Key_Comma: return 188;
+    case Qt::Key_Minus: return 189;
+    case Qt::Key_Slash: return 191;
+    default: break;
+    }
+    const QString t = e->text();
+    return t.isEmpty() ? 0 : t.at(0).toUpper().unicode();
+}
+
+int vbKeyAscii(const QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Return: case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Tab: case Qt::Key_Backtab: case Qt::Key_Delete: return 0;
+    default: break;
+    }
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return 0;
+    const QString t = e->text();
+    if (t.isEmpty() || !t.at(0).isPrint())
+        return 0;
+    return t.at(0).unicode();
+}
+
+namespace {
+int shiftState(Qt::KeyboardModifiers m)
+{
+    return ((m & Qt::ShiftModifier) ? 1 : 0) | ((m & Qt::ControlModifier) ? 2 : 0) | ((m & Qt::AltModifier) ? 4 : 0);
+}
+
+int mouseButton(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+// Replaces a paste action of a standard context menu by typing its text through the filter.
+void reroutePaste(QMenu* menu, Control* control)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QStringLiteral("edit-paste")) {
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            QObject::connect(action, &QAction::triggered, menu, [control] {
+                const QString text = QApplication::clipboard()->text();
+                for (QChar ch : text)
+                    control->typeCharacter(ch);
+            });
+        }
+    }
+}
+} // namespace
+
+// ---------------------------------------------------------------- Control
+
+Control::~Control() = default;
+
+Form* Control::form() const
+{
+    QWidget* w = const_cast<Control*>(this)->widget();
+    for (QWidget* p = w; p; p = p->parentWidget())
+        if (auto* f = dynamic_cast<Form*>(p))
+            return f;
+    return nullptr;
+}
+
+void Control::SetFocus()
+{
+    widget()->setFocus(Qt::OtherFocusReason);
+    if (Form* f = form())
+        f->controlFocused(this);
+}
+
+void Control::setToolTipText(const QString& tip)
+{
+    widget()->setToolTip(tip);
+    widget()->setAccessibleDescription(tip.trimmed());
+}
+
+void Control::setBackColor(quint32 color)
+{
+    backColor_ = color;
+    applyBackColor();
+}
+
+void Control::applyBackColor()
+{
+    QWidget* w = widget();
+    QPalette p = w->palette();
+    if (colors::isSystemColor(backColor_)) {
+        w->setPalette(QPalette());
+        return;
+    }
+    const QColor c = colors::toQColor(backColor_);
+    p.setColor(QPalette::Base, c);
+    p.setColor(QPalette::Button, c);
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
+}
+
+bool Control::handleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>& base)
+{
+    Form* f = form();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    // The default button takes Enter before the box sees it, as on the original platform.
+    if (enter && f && !dynamic_cast<QPushButton*>(widget()) && !dynamic_cast<QPlainTextEdit*>(widget())
+        && f->pressDefaultButton()) {
+        event->accept();
+        return true;
+    }
+    int code = vbKeyCode(event);
+    if (KeyDown && code != 0) {
+        KeyDown(code, shiftState(event->modifiers()));
+        if (code == 0) {
+            event->accept();
+            return true;
+        }
+    }
+    if (code == vbKey::F1) {
+        if (f)
+            f->showHelp(HelpContextID);
+        event->accept();
+        return true;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        event->accept();
+        if (acceptsText())
+            pasteAsTyped(QApplication::clipboard()->text());
+        return true;
+    }
+    int ascii = vbKeyAscii(event);
+    if (ascii != 0 && KeyPress) {
+        const int typed = ascii;
+        KeyPress(ascii);
+        if (ascii == 0) {
+            event->accept();
+            return true;
+        }
+        if (ascii != typed) {
+            QKeyEvent replaced(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ascii)));
+            base(&replaced);
+            return true;
+        }
+    }
+    base(event);
+    return true;
+}
+
+void Control::typeCharacter(QChar ch)
+{
+    if (ch.isNull() || !ch.isPrint())
+        return;
+    int ascii = ch.unicode();
+    if (KeyPress)
+        KeyPress(ascii);
+    if (ascii == 0 || !acceptsText())
+        return;
+    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ascii)));
+    if (auto* combo = dynamic_cast<QComboBox*>(widget()); combo && combo->lineEdit())
+        QApplication::sendEvent(combo->lineEdit(), &typed);
+    else if (baseKey_)
+        baseKey_(&typed);
+    else
+        QApplication::sendEvent(widget(), &typed);
+}
+
+void Control::pasteAsTyped(const QString& text)
+{
+    for (QChar ch : text)
+        typeCharacter(ch);
+}
+
+void Control::handleFocusIn(QFocusEvent* event)
+{
+    // Coming back from a message box or another application is no focus change of the program.
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason)
+        return;
+    if (Form* f = form())
+        f->controlFocused(this);
+}
+
+void Control::handleMouse(QMouseEvent* event, bool press)
+{
+    const QPoint pos = event->position().toPoint();
+    if (press) {
+        if (widget()->isEnabled() && (widget()->focusPolicy() & Qt::ClickFocus))
+            if (Form* f = form())
+                f->controlFocused(this);
+        if (MouseDown)
+            MouseDown(mouseButton(event->button()), shiftState(event->modifiers()), pos.x(), pos.y());
+    } else if (MouseUp) {
+        MouseUp(mouseButton(event->button()), shiftState(event->modifiers()), pos.x(), pos.y());
+    }
+}
+
+// ---------------------------------------------------------------- TextBox
+
+TextBox::TextBox(QWidget* parent) : ControlWidget<QLineEdit>(parent, colors::White)
+{
+    setAcceptDrops(false);
+    setDragEnabled(false);
+    baseKey_ = [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); };
+    QObject::connect(this, &QLineEdit::textChanged, this, [this] { fire(Change); });
+}
+
+void TextBox::setText(const QString& text) { QLineEdit::setText(text); }
+
+int TextBox::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
+
+int TextBox::SelLength() const { return hasSelectedText() ? int(selectedText().size()) : 0; }
+
+void TextBox::setSelStart(int start)
+{
+    deselect();
+    setCursorPosition(std::clamp(start, 0, int(text().size())));
+}
+
+void TextBox::setSelLength(int length)
+{
+    const int start = SelStart();
+    if (length <= 0) {
+        setSelStart(start);
+        return;
+    }
+    setSelection(start, std::min(length, int(text().size()) - start));
+}
+
+void TextBox::select(int start, int length)
+{
+    setSelStart(start);
+    setSelLength(length);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    reroutePaste(menu, this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+// ---------------------------------------------------------------- MemoBox
+
+MemoBox::MemoBox(QWidget* parent) : ControlWidget<QPlainTextEdit>(parent, colors::White)
+{
+    setAcceptDrops(false);
+    setTabChangesFocus(true);
+    baseKey_ = [this](QKeyEvent* e) { QPlainTextEdit::keyPressEvent(e); };
+    QObject::connect(this, &QPlainTextEdit::textChanged, this, [this] { fire(Change); });
+}
+
+void MemoBox::setText(const QString& text)
+{
+    if (text != toPlainText())
+        setPlainText(text);
+}
+
+int MemoBox::SelStart() const { return textCursor().selectionStart(); }
+
+int MemoBox::SelLength() const { return textCursor().selectionEnd() - textCursor().selectionStart(); }
+
+void MemoBox::select(int start, int length)
+{
+    QTextCursor c = textCursor();
+    c.setPosition(start);
+    c.setPosition(std::min(start + length, int(toPlainText().size())), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+void MemoBox::insertFromMimeData(const QMimeData* source)
+{
+    if (source && source->hasText())
+        pasteAsTyped(source->text());
+}
+
+bool MemoBox::canInsertFromMimeData(const QMimeData* source) const { return source && source->hasText(); }
+
+// ---------------------------------------------------------------- ComboBox
+
+ComboBox::ComboBox(QWidget* parent, bool editable) : ControlWidget<QComboBox>(parent, colors::White)
+{
+    setEditable(editable);
+    setInsertPolicy(QComboBox::NoInsert);
+    setMaxVisibleItems(12);
+    setAcceptDrops(false);
+    if (QLineEdit* edit = lineEdit()) {
+        edit->setAcceptDrops(false);
+        edit->setContextMenuPolicy(Qt::NoContextMenu);
+        edit->installEventFilter(this);
+        QObject::connect(edit, &QLineEdit::textEdited, this, [this] {
+            if (!programmatic_)
+                fire(Change);
+        });
+    }
+    setCompleter(nullptr);
+    baseKey_ = [this](QKeyEvent* e) { QComboBox::keyPressEvent(e); };
+    QObject::connect(this, &QComboBox::activated, this, [this] {
+        if (!programmatic_)
+            fire(Click);
+    });
+}
+
+bool ComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // Keys that reach the edit part directly go through the same pipeline as the box's own.
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        handleKey(key, [this](QKeyEvent* e) { QComboBox::keyPressEvent(e); });
+        return true;
+    }
+    if (watched == lineEdit() && event->type() == QEvent::FocusIn)
+        handleFocusIn(static_cast<QFocusEvent*>(event));
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress)
+        handleMouse(static_cast<QMouseEvent*>(event), true);
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease)
+        handleMouse(static_cast<QMouseEvent*>(event), false);
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonDblClick)
+        fire(DblClick);
+    return QComboBox::eventFilter(watched, event);
+}
+
+void ComboBox::setText(const QString& text)
+{
+    const QString before = currentText();
+    programmatic_ = true;
+    {
+        QSignalBlocker block(this);
+        const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        setCurrentIndex(index);
+        if (isEditable())
+            setEditText(text);
+    }
+    programmatic_ = false;
+    if (currentText() != before)
+        fire(Change);
+}
+
+void ComboBox::AddItem(const QString& item)
+{
+    const QString before = currentText();
+    QSignalBlocker block(this);
+    addItem(item);
+    // Adding to an empty list must not pick the entry as the box's text.
+    if (isEditable() && currentText() != before) {
+        setCurrentIndex(-1);
+        setEditText(before);
+    }
+}
+
+void ComboBox::AddItem(const QString& item, int index)
+{
+    const QString before = currentText();
+    const int current = currentIndex();
+    QSignalBlocker block(this);
+    insertItem(index, item);
+    if (isEditable()) {
+        setCurrentIndex(current >= index && current >= 0 ? current + 1 : current);
+        setEditText(before);
+    }
+}
+
+void ComboBox::RemoveItem(int index)
+{
+    QSignalBlocker block(this);
+    const QString before = currentText();
+    removeItem(index);
+    if (isEditable())
+        setEditText(before);
+}
+
+void ComboBox::Clear()
+{
+    const QString before = currentText();
+    {
+        QSignalBlocker block(this);
+        clear();
+        if (isEditable())
+            setEditText(QString());
+    }
+    if (!before.isEmpty())
+        fire(Change);
+}
+
+QStringList ComboBox::items() const
+{
+    QStringList list;
+    for (int i = 0; i < count(); ++i)
+        list << itemText(i);
+    return list;
+}
+
+void ComboBox::setListIndex(int index)
+{
+    programmatic_ = true;
+    {
+        QSignalBlocker block(this);
+        setCurrentIndex(index);
+        if (index < 0 && isEditable())
+            setEditText(QString());
+    }
+    programmatic_ = false;
+    fire(Click);
+}
+
+void ComboBox::choose(int index)
+{
+    if (!isEnabled() || index < 0 || index >= count())
+        return;
+    if (Form* f = form())
+        f->controlFocused(this);
+    {
+        QSignalBlocker block(this);
+        setCurrentIndex(index);
+    }
+    fire(Click);
+}
+
+void ComboBox::choose(const QString& item)
+{
+    choose(findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive));
+}
+
+int ComboBox::SelStart() const
+{
+    const QLineEdit* e = lineEdit();
+    if (!e)
+        return 0;
+    return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
+}
+
+int ComboBox::SelLength() const
+{
+    const QLineEdit* e = lineEdit();
+    return e && e->hasSelectedText() ? int(e->selectedText().size()) : 0;
+}
+
+void ComboBox::select(int start, int length)
+{
+    if (QLineEdit* e = lineEdit()) {
+        e->deselect();
+        e->setCursorPosition(start);
+        if (length > 0)
+            e->setSelection(start, length);
+    }
+}
+
+void ComboBox::setLocked(bool locked)
+{
+    locked_ = locked;
+    if (QLineEdit* e = lineEdit())
+        e->setReadOnly(locked);
+}
+
+// ---------------------------------------------------------------- ListBox
+
+ListBox::ListBox(QWidget* parent) : ControlWidget<QListWidget>(parent, colors::White)
+{
+    setAcceptDrops(false);
+    QObject::connect(this, &QListWidget::currentRowChanged, this, [this] { fire(Click); });
+}
+
+void ListBox::AddItem(const QString& item) { addItem(item); }
+
+QString ListBox::List(int index) const
+{
+    const QListWidgetItem* i = item(index);
+    return i ? i->text() : QString();
+}
+
+void ListBox::setListIndex(int index) { setCurrentRow(index); }
+
+QString ListBox::Text() const { return List(currentRow()); }
+
+// ---------------------------------------------------------------- Label
+
+namespace {
+// A label shows "&&" as "&" and uses a single "&" only to mark its access key.
+QString labelText(const QString& caption)
+{
+    QString out;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption.at(i) == u'&') {
+            if (i + 1 < caption.size() && caption.at(i + 1) == u'&') {
+                out += u'&';
+                ++i;
+            }
+            continue;
+        }
+        out += caption.at(i);
+    }
+    return out;
+}
+} // namespace
+
+Label::Label(QWidget* parent, const QString& caption) : ControlWidget<QLabel>(parent, colors::WindowBackground)
+{
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString& caption)
+{
+    caption_ = caption;
+    setText(labelText(caption));
+    setAccessibleName(labelText(caption).trimmed());
+}
+
+// ---------------------------------------------------------------- CommandButton
+
+CommandButton::CommandButton(QWidget* parent, const QString& caption)
+    : ControlWidget<QPushButton>(parent, colors::ButtonFace)
+{
+    setText(caption);
+    setAutoDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(this, &QPushButton::clicked, this, [this] {
+        if (Form* f = form())
+            f->controlFocused(this);
+        fire(Click);
+    });
+}
+
+void CommandButton::press()
+{
+    if (!isEnabled())
+        return;
+    click();
+}
+
+void CommandButton::pressWithoutFocus()
+{
+    if (isEnabled())
+        fire(Click);
+}
+
+bool CommandButton::Default() const
+{
+    const Form* f = form();
+    return f && f->defaultButton() == this;
+}
+
+void CommandButton::setDefault(bool isDefault)
+{
+    if (Form* f = form()) {
+        if (isDefault)
+            f->setDefaultButton(this);
+        else if (f->defaultButton() == this)
+            f->setDefaultButton(nullptr);
+    }
+    QPushButton::setDefault(isDefault);
+}
+
+// ---------------------------------------------------------------- CheckBox
+
+CheckBox::CheckBox(QWidget* parent, const QString& caption) : ControlWidget<QCheckBox>(parent, colors::WindowBackground)
+{
+    setText(caption);
+    QObject::connect(this, &QCheckBox::clicked, this, [this] {
+        if (Form* f = form())
+            f->controlFocused(this);
+        fire(Click);
+    });
+}
+
+void CheckBox::setValue(int value)
+{
+    if (Value() == (value ? 1 : 0))
+        return;
+    {
+        QSignalBlocker block(this);
+        setChecked(value != 0);
+    }
+    fire(Click);
+}
+
+// ---------------------------------------------------------------- OptionButton
+
+OptionButton::OptionButton(QWidget* parent, const QString& caption)
+    : ControlWidget<QRadioButton>(parent, colors::WindowBackground)
+{
+    setText(caption);
+    QObject::connect(this, &QRadioButton::clicked, this, [this] { fire(Click); });
+}
+
+void OptionButton::setValue(bool value)
+{
+    if (Value() == value)
+        return;
+    {
+        QSignalBlocker block(this);
+        setChecked(value);
+    }
+    if (value)
+        fire(Click);
+}
+
+void OptionArray::add(OptionButton* button)
+{
+    if (!group_)
+        group_ = new QButtonGroup(button->parentWidget());
+    button->Index = int(buttons_.size());
+    group_->addButton(button, button->Index);
+    buttons_.push_back(button);
+}
+
+void OptionArray::clearAll()
+{
+    if (!group_)
+        return;
+    group_->setExclusive(false);
+    for (OptionButton* b : buttons_) {
+        QSignalBlocker block(b);
+        b->setChecked(false);
+    }
+    group_->setExclusive(true);
+}
+
+int OptionArray::selected() const
+{
+    for (OptionButton* b : buttons_)
+        if (b->isChecked())
+            return b->Index;
+    return -1;
+}
+
+// ---------------------------------------------------------------- PictureBox, ProgressBar, Shape
+
+PictureBox::PictureBox(QWidget* parent) : ControlWidget<QLabel>(parent, colors::WindowBackground)
+{
+    setAlignment(Qt::AlignCenter);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureBox::setPicture(const QPixmap& picture) { setPixmap(picture); }
+
+ProgressBar::ProgressBar(QWidget* parent) : ControlWidget<QProgressBar>(parent, colors::WindowBackground)
+{
+    setTextVisible(false);
+    apply();
+}
+
+void ProgressBar::setMin(int v)
+{
+    min_ = v;
+    apply();
+}
+
+void ProgressBar::setMax(int v)
+{
+    max_ = v;
+    apply();
+}
+
+void ProgressBar::setValue(int v)
+{
+    value_ = v;
+    apply();
+}
+
+void ProgressBar::apply()
+{
+    // A maximum of 0 (an empty table) shows an empty bar rather than a busy indicator.
+    const int max = std::max(max_, min_ + 1);
+    QProgressBar::setRange(min_, max);
+    QProgressBar::setValue(std::clamp(value_, min_, max));
+}
+
+Shape::Shape(QWidget* parent) : ControlWidget<QFrame>(parent, colors::WindowBackground)
+{
+    setFrameShape(QFrame::Box);
+}
+
+// ---------------------------------------------------------------- Timer
+
+Timer::Timer(QObject* parent, int interval, bool enabled) : QObject(parent), interval_(interval)
+{
+    timer_.setInterval(interval);
+    QObject::connect(&timer_, &QTimer::timeout, this, [this] {
+        if (onTimer)
+            onTimer();
+    });
+    if (enabled)
+        timer_.start();
+}
+
+void Timer::setEnabled(bool enabled)
+{
+    if (enabled && interval_ > 0)
+        timer_.start(interval_);
+    else
+        timer_.stop();
+}
+
+void Timer::setInterval(int ms)
+{
+    interval_ = ms;
+    timer_.setInterval(ms);
+}
+
+} // namespace tlm

@@ -1,0 +1,7 @@
+#include "search/AssetReport.h"
+
+namespace tlm::screens {
+
+AssetReport::AssetReport(Program& program) : Screen(program) { resize(800, 600); }
+
+} // namespace tlm::screens

@@ -1,0 +1,33 @@
+#pragma once
+// The one calendar picker of the program, shown modally over the screen that opened it.
+// The opener sets calPick, presets the date, disables itself (or its buttons) and calls
+// showFor(); the picker writes the chosen date back by caller code and gives the opener back
+// its controls.
+#include "ui/screen.h"
+
+namespace tlm::screens {
+
+class frmCalendar : public Screen {
+public:
+    explicit frmCalendar(Program& program);
+
+    // 1 warranty parts, 2 warranty labor, 3 purchase date, 4 policy expiration, 5 account date.
+    qint16 calPick = 0;
+
+    // The calendar's date parts; 0 when no date is selected.
+    int Day() const;
+    int Month() const;
+    int Year() const;
+    void setDay(int day);
+    void setMonth(int month);
+    void setYear(int year);
+    // Presets day, month and year at once (today when the date would not be valid).
+    void presetDate(const QDate& date);
+
+    // Shows the picker application-modal, owned by `opener`, without a nested event loop.
+    void showFor(Form& opener);
+
+    // (controls and handlers: completed by the shell)
+};
+
+} // namespace tlm::screens

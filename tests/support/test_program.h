@@ -1,0 +1,69 @@
+#pragma once
+// A whole program over its own temporary folder, with message boxes answered from a queue,
+// a fixed clock, an injected process list and a help service that records topics.
+#include "app/program.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <optional>
+#include <vector>
+
+namespace tlm::test {
+
+struct ShownBox {
+    QString text;
+    int style = 0;
+    QString title;
+};
+
+class ScriptedMessageBoxes : public MessageBoxService {
+public:
+    int show(const QString& text, int style, const QString& title) override;
+
+    // The next box is answered with `answer`; when `text` is given the box must show it.
+    void expect(int answer, std::optional<QString> text = std::nullopt);
+    std::vector<ShownBox> shown;
+    bool allAnswered() const { return answers_.empty(); }
+    QStringList texts() const;
+
+private:
+    struct Expected {
+        int answer;
+        std::optional<QString> text;
+    };
+    std::deque<Expected> answers_;
+};
+
+class FakeProcesses : public ProcessList {
+public:
+    QStringList list{QStringLiteral("systemd"), QStringLiteral("Tallowmere")};
+    QStringList names() const override { return list; }
+};
+
+class RecordingHelp : public HelpService {
+public:
+    void showTopic(int id) override { topics.push_back(id); }
+    std::vector<int> topics;
+};
+
+class TestProgram {
+public:
+    TestProgram();
+    ~TestProgram();
+
+    Program& operator*() { return *program; }
+    Program* operator->() { return program.get(); }
+
+    // Opens the seven recordsets as the start-up does.
+    void openData();
+    QString root() const { return dir.path(); }
+
+    QTemporaryDir dir;
+    ScriptedMessageBoxes* msgs = nullptr;
+    FakeProcesses* processes = nullptr;
+    RecordingHelp* help = nullptr;
+    std::unique_ptr<Program> program;
+};
+
+} // namespace tlm::test
