@@ -12,5 +12,9 @@ void frmCalendar::setMonth(int) {}
 void frmCalendar::setYear(int) {}
 void frmCalendar::presetDate(const QDate&) {}
 void frmCalendar::showFor(Form&) { Show(); }
+void frmCalendar::calDate_Click() {}
+void frmCalendar::confirm_Calendar_Key(int) {}
+void frmCalendar::set_Month_Combo1() {}
+void frmCalendar::set_Month_Combo2() {}
 
 } // namespace tlm::screens

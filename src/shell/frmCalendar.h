@@ -27,6 +27,13 @@ public:
     // Shows the picker application-modal, owned by `opener`, without a nested event loop.
     void showFor(Form& opener);
 
+    // A date is clicked in the calendar (also reached by Enter): writes back by calPick.
+    void calDate_Click();
+    // A key pressed on the calendar (Space, Enter, ...): the questions and the way out.
+    void confirm_Calendar_Key(int keyCode);
+    void set_Month_Combo1();
+    void set_Month_Combo2();
+
     // (controls and handlers: completed by the shell)
 };
 
