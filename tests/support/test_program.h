@@ -6,8 +6,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <ostream>
 #include <optional>
 #include <vector>
+
+// Readable QStrings in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace tlm::test {
 

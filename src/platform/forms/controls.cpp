@@ -341,7 +341,8 @@ ComboBox::ComboBox(QWidget* parent, bool editable) : ControlWidget<QComboBox>(pa
                 fire(Change);
         });
     }
-    setCompleter(nullptr);
+    if (editable)
+        setCompleter(nullptr);
     baseKey_ = [this](QKeyEvent* e) { QComboBox::keyPressEvent(e); };
     QObject::connect(this, &QComboBox::activated, this, [this] {
         if (!programmatic_)

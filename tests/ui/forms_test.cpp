@@ -1,0 +1,311 @@
+// The forms layer: events, focus, activation, colours, message boxes and help.
+#include "platform/forms/controls.h"
+#include "platform/forms/form.h"
+#include "platform/forms/message_box.h"
+#include "support/test_program.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+using namespace tlm;
+
+namespace {
+
+struct EventLog {
+    QStringList events;
+    void add(const QString& e) { events << e; }
+};
+
+class TestForm : public Form {
+public:
+    TestForm(FormManager& m, EventLog& log, QString name) : Form(m), log_(log), name_(std::move(name))
+    {
+        box = new TextBox(this);
+        other = new TextBox(this);
+        combo = new ComboBox(this);
+        list = new ComboBox(this, false);
+        button = new CommandButton(this, QStringLiteral("&Go"));
+        check = new CheckBox(this, QStringLiteral("Check"));
+        box->setGeometry(0, 0, 100, 20);
+        other->setGeometry(0, 30, 100, 20);
+        button->setGeometry(0, 60, 100, 20);
+    }
+    TextBox* box;
+    TextBox* other;
+    ComboBox* combo;
+    ComboBox* list;
+    CommandButton* button;
+    CheckBox* check;
+    int closeAnswer = 0;
+
+protected:
+    void Form_Load() override { log_.add(name_ + " Load"); }
+    void Form_Activate() override { log_.add(name_ + " Activate"); }
+    void Form_Deactivate() override { log_.add(name_ + " Deactivate"); }
+    void Form_QueryUnload(int& cancel, int) override
+    {
+        log_.add(name_ + " QueryUnload");
+        cancel = closeAnswer;
+    }
+
+private:
+    EventLog& log_;
+    QString name_;
+};
+
+struct FormsTest : ::testing::Test {
+    FormManager manager;
+    EventLog log;
+    TestForm a{manager, log, QStringLiteral("A")};
+    TestForm b{manager, log, QStringLiteral("B")};
+};
+
+} // namespace
+
+TEST_F(FormsTest, LoadRunsOnceAndActivationFollowsTheActiveScreen)
+{
+    a.load();
+    a.load();
+    a.Show();
+    b.Show();   // like a modal calendar over its opener
+    b.Hide();   // the opener is active again
+    a.Show();   // already active: nothing
+    EXPECT_EQ(log.events, QStringList({"A Load", "A Activate", "A Deactivate", "B Activate", "B Deactivate", "A Activate"}));
+    EXPECT_EQ(a.Caption(), QStringLiteral(" Tallowmere by Brindlecote Software"));
+}
+
+TEST_F(FormsTest, HidingOneScreenAndShowingTheNextActivatesOnlyTheNext)
+{
+    a.Show();
+    log.events.clear();
+    a.Hide();
+    b.Show();
+    EXPECT_EQ(log.events, QStringList({"A Deactivate", "B Activate"}));
+    // The window system activating the screen that is already active (a message box closing,
+    // the program regaining the focus) is no new activation.
+    log.events.clear();
+    manager.formActivatedByWindow(&b);
+    EXPECT_TRUE(log.events.isEmpty());
+}
+
+TEST_F(FormsTest, CloseBoxAsksTheScreenWhichMayCancel)
+{
+    a.Show();
+    a.closeAnswer = 1;
+    a.close();
+    EXPECT_TRUE(a.isVisible());
+    a.closeAnswer = 0;
+    a.close();
+    EXPECT_FALSE(a.isVisible());
+    EXPECT_EQ(log.events.filter("QueryUnload").size(), 2);
+}
+
+TEST_F(FormsTest, ChangeRunsForTypingAndForCode)
+{
+    int changes = 0;
+    a.box->Change = [&] { ++changes; };
+    a.box->setText("abc");
+    a.box->setText("abc"); // same text: no change
+    QTest::keyClick(a.box, Qt::Key_D);
+    EXPECT_EQ(a.box->Text(), QStringLiteral("abcd"));
+    EXPECT_EQ(changes, 2);
+}
+
+TEST_F(FormsTest, KeyPressMaySwallowOrReplaceTheCharacter)
+{
+    a.box->KeyPress = [](int& k) {
+        if (k == 'x')
+            k = 0;
+        else if (k == 'a')
+            k = 'A';
+    };
+    QTest::keyClicks(a.box, "xaxb");
+    EXPECT_EQ(a.box->Text(), QStringLiteral("Ab"));
+    // Backspace reaches KeyPress as 8.
+    int seen = -1;
+    a.box->KeyPress = [&](int& k) { seen = k; };
+    QTest::keyClick(a.box, Qt::Key_Backspace);
+    EXPECT_EQ(seen, 8);
+    EXPECT_EQ(a.box->Text(), QStringLiteral("A"));
+}
+
+TEST_F(FormsTest, KeyDownSeesPlatformKeyCodesAndMaySwallowTheKey)
+{
+    std::vector<int> codes;
+    a.combo->AddItem("one");
+    a.combo->AddItem("two");
+    a.combo->KeyDown = [&](int& code, int) {
+        codes.push_back(code);
+        if (code != 40)
+            code = 0;
+    };
+    QTest::keyClick(a.combo, Qt::Key_A);
+    QTest::keyClick(a.combo, Qt::Key_F1);
+    QTest::keyClick(a.combo, Qt::Key_Up);
+    EXPECT_EQ(codes, std::vector<int>({65, 112, 38}));
+    EXPECT_EQ(a.combo->Text(), QString());
+}
+
+TEST_F(FormsTest, TypingIntoAnEditableComboRunsItsKeyPress)
+{
+    int presses = 0;
+    a.combo->KeyPress = [&](int& k) {
+        ++presses;
+        if (k == 'z')
+            k = 0;
+    };
+    a.combo->SetFocus();
+    QTest::keyClicks(a.combo, "azb");
+    EXPECT_EQ(a.combo->Text(), QStringLiteral("ab"));
+    EXPECT_EQ(presses, 3);
+}
+
+TEST_F(FormsTest, FocusEventsAndAButtonClickMovesTheFocusFirst)
+{
+    QStringList order;
+    a.box->GotFocus = [&] { order << "box got"; };
+    a.box->LostFocus = [&] { order << "box lost"; };
+    a.button->Click = [&] { order << "click"; };
+    a.box->SetFocus();
+    a.button->press();
+    EXPECT_EQ(order, QStringList({"box got", "box lost", "click"}));
+    EXPECT_EQ(a.ActiveControl(), a.button);
+}
+
+TEST_F(FormsTest, EnterPressesTheDefaultButtonWithoutMovingTheFocus)
+{
+    int clicks = 0, lost = 0;
+    a.button->Click = [&] { ++clicks; };
+    a.box->LostFocus = [&] { ++lost; };
+    a.button->setDefault(true);
+    a.box->SetFocus();
+    QTest::keyClick(a.box, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(lost, 0);
+    a.button->setEnabled(false);
+    QTest::keyClick(a.box, Qt::Key_Return);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(FormsTest, ComboChoiceRunsClickAndCodeRunsChange)
+{
+    int clicks = 0, changes = 0;
+    a.combo->Click = [&] { ++clicks; };
+    a.combo->Change = [&] { ++changes; };
+    a.combo->AddItem("Kitchen");
+    a.combo->AddItem("Garage");
+    EXPECT_EQ(a.combo->Text(), QString()); // adding does not choose
+    a.combo->choose(1);
+    EXPECT_EQ(a.combo->Text(), QStringLiteral("Garage"));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(changes, 0);
+    a.combo->setText("Attic");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(a.combo->ListIndex(), -1);
+    a.combo->setText("Kitchen");
+    EXPECT_EQ(a.combo->ListIndex(), 0);
+    a.combo->Clear();
+    EXPECT_EQ(a.combo->ListCount(), 0);
+    EXPECT_EQ(a.combo->Text(), QString());
+    EXPECT_EQ(changes, 3);
+}
+
+TEST_F(FormsTest, CheckBoxValueSetByCodeRunsClickOnlyWhenItChanges)
+{
+    int clicks = 0;
+    a.check->Click = [&] { ++clicks; };
+    a.check->setValue(1);
+    a.check->setValue(1);
+    a.check->setValue(0);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(a.check->Value(), 0);
+}
+
+TEST_F(FormsTest, OptionArraysHoldOneChoiceOrNone)
+{
+    OptionArray options;
+    options.add(new OptionButton(&a, "Yes"));
+    options.add(new OptionButton(&a, "No"));
+    options[0]->setValue(true);
+    options[1]->setValue(true);
+    EXPECT_FALSE(options[0]->Value());
+    EXPECT_EQ(options.selected(), 1);
+    options.clearAll();
+    EXPECT_EQ(options.selected(), -1);
+}
+
+TEST_F(FormsTest, PasteGoesThroughTheKeyFilterAsTyping)
+{
+    a.box->KeyPress = [](int& k) {
+        if (k < '0' || k > '9')
+            k = 0;
+    };
+    QApplication::clipboard()->setText("1a2;3");
+    a.box->SetFocus();
+    QTest::keySequence(a.box, QKeySequence::Paste);
+    EXPECT_EQ(a.box->Text(), QStringLiteral("123"));
+    // A list that takes no typing takes no paste either.
+    QTest::keySequence(a.list, QKeySequence::Paste);
+    EXPECT_EQ(a.list->Text(), QString());
+    EXPECT_FALSE(a.box->acceptDrops());
+}
+
+TEST_F(FormsTest, ColoursAreThePlatformNumbers)
+{
+    EXPECT_EQ(colors::toQColor(16765644), QColor(204, 210, 255));
+    EXPECT_EQ(colors::toQColor(0xC0C0FF), QColor(255, 192, 192));
+    a.box->setBackColor(0xC0C0FF);
+    EXPECT_EQ(a.box->BackColor(), 0xC0C0FFu);
+    EXPECT_EQ(a.box->palette().color(QPalette::Base), QColor(255, 192, 192));
+}
+
+TEST(MessageBoxes, ScriptedBoxesRecordAndFailOnAnUnexpectedBox)
+{
+    test::ScriptedMessageBoxes boxes;
+    boxes.expect(vbYes, QStringLiteral("Sure?"));
+    EXPECT_EQ(boxes.show("Sure?", 36, kTitle), vbYes);
+    EXPECT_NONFATAL_FAILURE(boxes.show("Surprise", 48, kTitle), "Unexpected message box");
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].title, QStringLiteral(" Tallowmere by Brindlecote Software"));
+    EXPECT_EQ(boxes.shown[1].style, 48);
+}
+
+TEST(MessageBoxes, EscapeOrTheCloseBoxOfAQuestionAnswersNo)
+{
+    QtMessageBoxes boxes;
+    for (int road = 0; road < 2; ++road) {
+        QTimer::singleShot(0, [road] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            if (road == 0)
+                QTest::keyClick(box, Qt::Key_Escape);
+            else
+                box->close();
+        });
+        EXPECT_EQ(boxes.show("Are You Sure You Want To Close Tallowmere?", 36, kTitle), vbNo);
+    }
+    QTimer::singleShot(0, [] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), kTitle);
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        box->button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(boxes.show("Check", 48, kTitle), vbOK);
+}
+
+TEST_F(FormsTest, F1OpensHelpAtTheFocusedControlsTopic)
+{
+    test::RecordingHelp help;
+    manager.help = &help;
+    a.box->HelpContextID = 12001;
+    a.box->SetFocus();
+    QTest::keyClick(a.box, Qt::Key_F1);
+    EXPECT_EQ(help.topics, std::vector<int>({12001}));
+}
