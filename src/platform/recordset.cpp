@@ -265,6 +265,19 @@ void Recordset::bindValue(sqlite3_stmt* st, int index, int ordinal, const Value&
     }
 }
 
+Value Recordset::storedForm(int ordinal, const Value& v) const
+{
+    // Mirrors bindValue and readColumn, so a row reads the same before and after a reopen.
+    switch (v.kind()) {
+    case Value::Kind::Number:
+        return layout_.isMoney(ordinal) ? Value(Currency::fromDollars(v.toInteger())) : v;
+    case Value::Kind::Money:
+        return layout_.isMoney(ordinal) ? v : Value(v.text());
+    default:
+        return v;
+    }
+}
+
 void Recordset::Open()
 {
     if (open_)
@@ -347,21 +360,22 @@ void Recordset::MoveNext()
 {
     requireOpen();
     commitPending();
+    if (currentDeleted_) {
+        // The next row has moved into the deleted row's place; after the last row that is EOF.
+        currentDeleted_ = false;
+        return;
+    }
     if (isEOF())
         throw RecordsetError(QStringLiteral("Either BOF or EOF is True (%1).").arg(layout_.table));
-    if (currentDeleted_)
-        currentDeleted_ = false; // the next row has moved into the deleted row's place
-    else
-        ++pos_;
-    if (pos_ > qint64(rows_.size()))
-        pos_ = qint64(rows_.size());
+    ++pos_;
 }
 
 void Recordset::MovePrevious()
 {
     requireOpen();
     commitPending();
-    if (isBOF())
+    // After a Delete the row before the deleted one is the previous row, BOF when there is none.
+    if (isBOF() && !currentDeleted_)
         throw RecordsetError(QStringLiteral("Either BOF or EOF is True (%1).").arg(layout_.table));
     currentDeleted_ = false;
     --pos_;
@@ -442,6 +456,8 @@ void Recordset::Update()
         if (rc != SQLITE_DONE)
             db_.raise(QStringLiteral("add to %1").arg(layout_.table), rc);
         Row row{sqlite3_last_insert_rowid(db_.handle()), buffer_};
+        for (int i = 0; i < n; ++i)
+            row.values[i] = storedForm(i, row.values[i]);
         if (layout_.autoKeyColumn >= 0)
             row.values[layout_.autoKeyColumn] = Value::number(row.rowid);
         const qint64 rowid = row.rowid;
@@ -476,7 +492,8 @@ void Recordset::Update()
     if (rc != SQLITE_DONE)
         db_.raise(QStringLiteral("update %1").arg(layout_.table), rc);
     std::vector<Value> old = row.values;
-    row.values = buffer_;
+    for (int i : ordinals)
+        row.values[i] = storedForm(i, buffer_[i]);
     mode_ = Mode::None;
     const qint64 rowid = row.rowid;
     db_.addUndo([this, rowid, old] {

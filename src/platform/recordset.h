@@ -142,6 +142,7 @@ private:
     void commitPending();
     Value readColumn(sqlite3_stmt* st, int col, int ordinal) const;
     void bindValue(sqlite3_stmt* st, int index, int ordinal, const Value& v) const;
+    Value storedForm(int ordinal, const Value& v) const;
     qint64 indexOfRowid(qint64 rowid) const;
 
     Database& db_;

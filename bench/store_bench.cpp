@@ -1,0 +1,242 @@
+// Times the recordset layer on a large inventory against the same work done with plain SQLite.
+// Run: ./build/bench/store_bench [rows]   (build with -DCMAKE_BUILD_TYPE=Release for real figures)
+#include "data/data_environment.h"
+#include "data/fields.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <sqlite3.h>
+#include <vector>
+
+using namespace tlm;
+
+namespace {
+
+[[noreturn]] void die(sqlite3* db, const char* what)
+{
+    std::fprintf(stderr, "%s: %s\n", what, db ? sqlite3_errmsg(db) : "?");
+    std::exit(1);
+}
+
+sqlite3* openRaw(const QString& file)
+{
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+        die(db, "open");
+    return db;
+}
+
+void execRaw(sqlite3* db, const char* sql)
+{
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        die(db, sql);
+}
+
+template <class T, size_t N>
+const T& pick(std::mt19937& rng, const T (&list)[N])
+{
+    return list[std::uniform_int_distribution<size_t>(0, N - 1)(rng)];
+}
+
+// Fills Inventory with `rows` assets of believable text, in one transaction.
+void fillInventory(const QString& file, int rows)
+{
+    static const char* areas[] = {"Indoor", "Outdoor", "Mobile"};
+    static const char* locations[] = {"Kitchen", "Living Room", "Garage", "Master Bedroom", "Office", "Basement", "Car", "Shed"};
+    static const char* categories[] = {"Appliances", "Electronics", "Furniture", "Tools", "Jewelry", "Vehicles", "Lawn & Garden"};
+    static const char* types[] = {"Refrigerator", "Television", "Sofa", "Power Drill", "Ring", "Automobile", "Lawn Mower", "Laptop"};
+    static const char* makes[] = {"Whirlpool", "Sony", "Ashley", "DeWalt", "Tiffany", "Toyota", "Honda", "Dell", "Unknown", "samsung"};
+    static const char* words[] = {"black", "stainless", "large", "with remote", "bought on sale", "gift from parents",
+                                  "second hand", "needs repair", "extended warranty", "in original box"};
+    std::mt19937 rng(20060307);
+    auto num = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+
+    sqlite3* db = openRaw(file);
+    execRaw(db, "BEGIN");
+    std::string sql = "INSERT INTO Inventory (";
+    const TableLayout& l = layouts::Inventory();
+    for (int i = 1; i < l.columns.size(); ++i)
+        sql += (i > 1 ? ",\"" : "\"") + l.columns[i].toStdString() + "\"";
+    sql += ") VALUES (?1";
+    for (int i = 2; i < l.columns.size(); ++i)
+        sql += ",?" + std::to_string(i);
+    sql += ")";
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+        die(db, "prepare insert");
+    for (int r = 0; r < rows; ++r) {
+        std::vector<std::string> v(fld::Inventory::Count);
+        v[fld::Inventory::Area] = pick(rng, areas);
+        v[fld::Inventory::Location] = pick(rng, locations);
+        v[fld::Inventory::Category] = pick(rng, categories);
+        v[fld::Inventory::Type] = pick(rng, types);
+        v[fld::Inventory::Year] = std::to_string(num(1980, 2024));
+        v[fld::Inventory::Make] = pick(rng, makes);
+        v[fld::Inventory::Model] = "XR-" + std::to_string(num(100, 99999));
+        v[fld::Inventory::Serial] = "SN" + std::to_string(num(10000000, 99999999)) + "K";
+        v[fld::Inventory::DatePurchased] = std::to_string(num(1, 12)) + "/" + std::to_string(num(1, 28)) + "/" + std::to_string(num(1990, 2024));
+        v[fld::Inventory::Amount] = "$" + std::to_string(num(5, 9999)) + "." + std::to_string(num(10, 99));
+        v[fld::Inventory::Receipt] = num(0, 1) ? "Yes" : "No";
+        v[fld::Inventory::ReceiptLocation] = v[fld::Inventory::Receipt] == "Yes" ? "Filing cabinet, top drawer" : "None";
+        v[fld::Inventory::Description] = std::string(pick(rng, words)) + ", " + pick(rng, words);
+        v[fld::Inventory::NewUsed] = num(0, 1) ? "New" : "Used";
+        for (int f = fld::Inventory::PartsWarrantyType; f < fld::Inventory::Count; ++f)
+            v[f] = "None";
+        for (int f = 1; f < fld::Inventory::Count; ++f)
+            sqlite3_bind_text(st, f, v[f].data(), int(v[f].size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(st) != SQLITE_DONE)
+            die(db, "insert");
+        sqlite3_reset(st);
+    }
+    sqlite3_finalize(st);
+    execRaw(db, "COMMIT");
+    sqlite3_close(db);
+}
+
+// Best of `runs` timings in milliseconds; `setup` runs untimed before each.
+double best(int runs, const std::function<void()>& setup, const std::function<void()>& work)
+{
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        setup();
+        QElapsedTimer t;
+        t.start();
+        work();
+        best = std::min(best, double(t.nsecsElapsed()) / 1e6);
+    }
+    return best;
+}
+
+// Reads the columns of a SELECT into QStrings (what any reader of the rows has to do at least).
+qint64 selectAll(sqlite3* db, const QString& sql)
+{
+    sqlite3_stmt* st = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    if (sqlite3_prepare_v2(db, utf8.constData(), -1, &st, nullptr) != SQLITE_OK)
+        die(db, "prepare select");
+    qint64 chars = 0;
+    const int n = sqlite3_column_count(st);
+    std::vector<QString> row(n);
+    while (sqlite3_step(st) == SQLITE_ROW) {
+        for (int i = 0; i < n; ++i) {
+            row[i] = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)), sqlite3_column_bytes(st, i));
+            chars += row[i].size();
+        }
+    }
+    sqlite3_finalize(st);
+    return chars;
+}
+
+QString selectOf(const TableLayout& l, int first, int last, const QString& tail = QString())
+{
+    QStringList cols;
+    for (int i = first; i <= last; ++i)
+        cols << u'"' + l.columns[i] + u'"';
+    return QStringLiteral("SELECT %1 FROM \"%2\" %3").arg(cols.join(u','), l.table, tail);
+}
+
+volatile qint64 sink = 0;
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int rows = argc > 1 ? std::atoi(argv[1]) : 100000;
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return 1;
+    const QString file = dir.path() + QStringLiteral("/C_DB/TLM.db");
+    QDir().mkpath(dir.path() + QStringLiteral("/C_DB"));
+    DataEnvironment::createDelivered(file);
+    QElapsedTimer fill;
+    fill.start();
+    fillInventory(file, rows);
+    std::printf("Inventory of %d rows written in %.0f ms (%.1f MB file)\n\n", rows, fill.nsecsElapsed() / 1e6,
+                QFileInfo(file).size() / 1e6);
+
+    const std::vector<const TableLayout*> tables = {&layouts::PersonalInfo(), &layouts::BankInfo(), &layouts::IndoorItems(),
+                                                    &layouts::MobileItems(), &layouts::Inventory(), &layouts::OutdoorItems(),
+                                                    &layouts::Print()};
+    struct Line {
+        const char* what;
+        double ours, plain;
+        const char* plainWhat;
+    };
+    std::vector<Line> lines;
+
+    // (1) opening the seven recordsets
+    std::unique_ptr<DataEnvironment> data;
+    const double openOurs = best(3, [&] { data.reset(); }, [&] {
+        data = std::make_unique<DataEnvironment>(file);
+        data->openAll();
+    });
+    const double openPlain = best(3, [] {}, [&] {
+        sqlite3* db = openRaw(file);
+        for (const TableLayout* l : tables)
+            sink = sink + selectAll(db, selectOf(*l, 0, int(l->columns.size()) - 1, QStringLiteral("ORDER BY rowid")));
+        sqlite3_close(db);
+    });
+    lines.push_back({"open all seven recordsets", openOurs, openPlain, "SELECT * of the seven tables"});
+
+    // (2) a full walk reading fields 1..13
+    Recordset& rs = data->rsInventory;
+    const double walkOurs = best(5, [] {}, [&] {
+        qint64 chars = 0;
+        for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
+            for (int i = 1; i <= 13; ++i)
+                chars += rs.Fields(i).text().size();
+        sink = sink + chars;
+    });
+    sqlite3* raw = openRaw(file);
+    const double walkPlain = best(5, [] {}, [&] {
+        sink = sink + selectAll(raw, selectOf(layouts::Inventory(), 1, 13, QStringLiteral("ORDER BY rowid")));
+    });
+    lines.push_back({"walk, fields 1-13", walkOurs, walkPlain, "SELECT fields 1-13"});
+
+    // (3) Sort by Make (from table order each time)
+    const double sortOurs = best(3, [&] { rs.Sort(QString()); }, [&] { rs.Sort(QStringLiteral("Make")); });
+    const double sortPlain = best(3, [] {}, [&] {
+        sink = sink + selectAll(raw, selectOf(layouts::Inventory(), 0, fld::Inventory::Count - 1,
+                                              QStringLiteral("ORDER BY \"Make\" COLLATE NOCASE, rowid")));
+    });
+    lines.push_back({"Sort(\"Make\")", sortOurs, sortPlain, "SELECT * ORDER BY Make"});
+    rs.Sort(QString());
+
+    // (4) one AddNew + Update, written to disk (journal DELETE, synchronous FULL on both sides)
+    auto addOurs = [&] {
+        rs.AddNew();
+        for (int f = fld::Inventory::Area; f < fld::Inventory::Count; ++f)
+            rs.setField(f, QStringLiteral("bench %1").arg(f));
+        rs.Update();
+    };
+    const double insertOurs = best(20, [] {}, addOurs);
+    execRaw(raw, "PRAGMA journal_mode=DELETE");
+    execRaw(raw, "PRAGMA synchronous=FULL");
+    const double insertPlain = best(20, [] {}, [&] {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(raw, "INSERT INTO Inventory (Area, Make, Model) VALUES (?1, ?2, ?3)", -1, &st, nullptr) != SQLITE_OK)
+            die(raw, "prepare");
+        for (int i = 1; i <= 3; ++i)
+            sqlite3_bind_text(st, i, "bench", 5, SQLITE_STATIC);
+        if (sqlite3_step(st) != SQLITE_DONE)
+            die(raw, "insert");
+        sqlite3_finalize(st);
+    });
+    lines.push_back({"AddNew + Update", insertOurs, insertPlain, "one INSERT"});
+    sqlite3_close(raw);
+    data->closeAll();
+
+    std::printf("%-28s %12s %12s %7s   %s\n", "operation", "recordset", "plain", "ratio", "plain SQLite work");
+    for (const Line& l : lines)
+        std::printf("%-28s %9.2f ms %9.2f ms %6.2fx   %s\n", l.what, l.ours, l.plain, l.ours / l.plain, l.plainWhat);
+    std::printf("\ngoals: walk within 2x of the plain SELECT: %s; open under 1 s: %s\n",
+                walkOurs <= 2 * walkPlain ? "met" : "MISSED", openOurs < 1000 ? "met" : "MISSED");
+    return 0;
+}
