@@ -5,6 +5,8 @@
 // its controls.
 #include "ui/screen.h"
 
+class QCalendarWidget;
+
 namespace tlm::screens {
 
 class frmCalendar : public Screen {
@@ -34,7 +36,26 @@ public:
     void set_Month_Combo1();
     void set_Month_Combo2();
 
-    // (controls and handlers: completed by the shell)
+    QCalendarWidget* calDate = nullptr;
+    Label* lblHead2 = nullptr;
+
+protected:
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Hides the picker and gives the opener its controls back without writing a date.
+    void close_Without_Date();
+    // The key handling shared by the screen and the calendar control; true when consumed.
+    bool calendarKey(QKeyEvent* event);
+    void showParts();
+    QString dateText() const;
+
+    int day_ = 0;
+    int month_ = 0;
+    int year_ = 0;
+    bool syncing_ = false;
 };
 
 } // namespace tlm::screens

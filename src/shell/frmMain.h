@@ -14,7 +14,37 @@ public:
     bool search_last_screen_flag = false;
     bool focusflag = false;
 
-    // (controls and handlers: completed by the shell)
+    Label* lblHead1 = nullptr;
+    CommandButton* cmdIn = nullptr;
+    CommandButton* cmdOut = nullptr;
+    CommandButton* cmdAuto = nullptr;
+    CommandButton* cmdSearch = nullptr;
+    CommandButton* cmdValue = nullptr;
+    CommandButton* cmdPersonal = nullptr;
+    CommandButton* cmdPrint = nullptr;
+    CommandButton* cmdLeave = nullptr;
+    ControlArray<Label> lblSelIn; // 0 the Indoor explanation, 1 "Press F1 For Help"
+    Label* lblSelOut = nullptr;
+    Label* lblSelAuto = nullptr;
+
+    void cmdIn_Click();
+    void cmdOut_Click();
+    void cmdAuto_Click();
+    void cmdSearch_Click();
+    // The valuation: totals by area on frmTotals, and the coverage warning.
+    void cmdValue_Click();
+    void cmdPersonal_Click();
+    void cmdPrint_Click();
+    void cmdLeave_Click();
+
+protected:
+    void Form_Activate() override;
+    void Form_Deactivate() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+
+private:
+    void show_Area_Menu();
+    void show_Coverage_Warning();
 };
 
 } // namespace tlm::screens

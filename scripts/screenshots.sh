@@ -1,0 +1,201 @@
+#!/usr/bin/env bash
+# Pictures of the real program's screens, taken under Xvfb with a fresh data folder.
+#
+#   bash scripts/screenshots.sh [build-dir]
+#
+# Builds the program (in build-screenshots/ unless a build folder is given), runs it twice and
+# saves PNGs in screenshots/: the first run (splash, introduction, keyboard picture), then a
+# run on a database whose introduction is done and which holds a few assets (main menu,
+# totals, goodbye). Each picture is one shot_* function; add yours to a run_* function.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT="$(pwd)"
+
+if [ "${1:-}" != "--inside-display" ]; then
+  source scripts/packages.sh
+  PACKAGES+=(xvfb xauth imagemagick xdotool sqlite3)
+  install_packages
+  BUILD="${1:-$ROOT/build-screenshots}"
+  if [ ! -f "$BUILD/CMakeCache.txt" ]; then
+    cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DTLM_BUILD_TESTS=OFF -DTLM_BUILD_BENCH=OFF >/dev/null
+  fi
+  cmake --build "$BUILD" -j"$(nproc)" --target Tallowmere
+  mkdir -p "$ROOT/screenshots"
+  exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" --inside-display "$BUILD"
+fi
+
+# ---------------------------------------------------------------- inside the display
+BUILD="$2"
+EXE="$BUILD/src/Tallowmere"
+OUT="$ROOT/screenshots"
+DATA="$(mktemp -d)"
+PID=""
+trap 'stop_program; rm -rf "$DATA"' EXIT
+
+start_program() {
+  XDG_DATA_HOME="$DATA" QT_QPA_PLATFORM=xcb "$EXE" >"$DATA/run.log" 2>&1 &
+  PID=$!
+}
+
+stop_program() {
+  if [ -n "$PID" ] && kill -0 "$PID" 2>/dev/null; then
+    kill "$PID" 2>/dev/null || true
+    wait "$PID" 2>/dev/null || true
+  fi
+  PID=""
+}
+
+# Waits until the program has ended by itself (the goodbye screen's timer).
+wait_for_end() {
+  for _ in $(seq 1 100); do
+    kill -0 "$PID" 2>/dev/null || { wait "$PID" || true; PID=""; return 0; }
+    sleep 0.1
+  done
+  echo "the program did not end by itself" >&2
+  return 1
+}
+
+# The visible window whose title holds $1 (the newest when several are shown).
+visible_window() {
+  { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; } | tail -1
+}
+
+# Waits until a window titled $1 (a case-insensitive pattern) is shown; prints its id.
+wait_for_window() {
+  local id=""
+  for _ in $(seq 1 100); do
+    id="$(visible_window "$1")"
+    [ -n "$id" ] && { sleep 0.4; echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo "no window titled '$1' appeared" >&2
+  return 1
+}
+
+# Sends keys (xdotool names, e.g. alt+v Return) to the newest visible program window.
+press() {
+  local id
+  id="$(wait_for_window "Tallowmere")"
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  sleep 0.2
+  xdotool key --clearmodifiers "$@"
+  sleep 0.6
+}
+
+# Saves the whole screen, cut to the program's windows.
+shot() {
+  local name="$1"
+  import -window root "$OUT/$name.png"
+  # Trim the empty desktop around the windows, keeping a small border.
+  convert "$OUT/$name.png" -trim -bordercolor black -border 12 +repage "$OUT/$name.png"
+  echo "screenshots/$name.png"
+}
+
+sql() { sqlite3 "$DATA/Tallowmere/C_DB/TLM.db" "$1"; }
+
+# ---------------------------------------------------------------- shots
+shot_splash() {
+  wait_for_window "Tallowmere By Brindlecote Software" >/dev/null
+  shot 01-splash
+}
+
+shot_introduction() {
+  sleep 2.2 # the splash's timer
+  wait_for_window "Tallowmere by Brindlecote Software" >/dev/null
+  shot 02-introduction
+}
+
+shot_keyboard() {
+  press alt+o # "&OK, Let's Begin!"
+  shot 03-keyboard
+}
+
+shot_main_menu() {
+  sleep 2.2
+  wait_for_window "Tallowmere by Brindlecote Software" >/dev/null
+  shot 04-main-menu
+}
+
+shot_totals() {
+  press alt+v # "&Value"
+  shot 05-totals
+}
+
+shot_goodbye() {
+  press alt+o          # back to the main menu
+  press alt+x          # "E&xit"
+  press Return         # Yes to "Are You Sure You Want To Close Tallowmere?"
+  shot 06-goodbye
+  wait_for_end
+}
+
+# The asset roads: the main menu's "&Indoor", the area menu, its "&Add" and a refused save.
+shot_area_menu() {
+  sleep 2.2
+  wait_for_window "Tallowmere by Brindlecote Software" >/dev/null
+  press alt+i # "&Indoor"
+  shot 07-indoor-menu
+}
+
+shot_asset_screen() {
+  press alt+a # "&Add"
+  shot 08-asset-add-indoor
+}
+
+shot_asset_refused() {
+  press Return # the default "&Add Asset" with no location chosen
+  shot 09-asset-location-missing
+  press Return # OK
+}
+
+# ---------------------------------------------------------------- runs
+run_first() {
+  start_program
+  shot_splash
+  shot_introduction
+  shot_keyboard
+  stop_program
+}
+
+# A few assets of each area and a policy that covers them, on top of the first run's database.
+seed_assets() {
+  sql "UPDATE Personal_Info SET IntroDone='1', CoverageAmount='\$50,000.00', Notify='No';"
+  local rows=(
+    "Indoor|Living Room|Electronics|Television|2024|Brightline|BL-55|SN-1001|3/2/2024|\$899.99"
+    "Indoor|Kitchen|Appliances|Refrigerator|2022|Coldmark|CM-20|SN-2002|6/18/2022|\$1,450.00"
+    "Indoor|Office|Electronics|Laptop|2025|Pinebook|PB-14|SN-3003|1/9/2025|\$1,199.00"
+    "Outdoor|Garage|Lawn & Garden|Lawn Mower|2023|Greenrow|GR-21|SN-4004|4/30/2023|\$379.50"
+    "Mobile|Car|Vehicle Electronics|GPS Navigator|2021|Waymark|WM-7|SN-5005|8/14/2021|\$189.00"
+  )
+  local r a l c t y mk md sn d amt
+  for r in "${rows[@]}"; do
+    IFS='|' read -r a l c t y mk md sn d amt <<<"$r"
+    sql "INSERT INTO Inventory (Area, Location, Category, Type, Year, Make, Model, \"Serial/ VIN / ID\",
+           \"Date Purchased\", Amount, Receipt, \"Receipt Location\", Description, NewUsed,
+           PartsWarrantyType, PartsCoverage, PartsAmount, PartsExpireMonth, PartsExpireDay, PartsExpireYear,
+           LaborWarrantyType, LaborCoverage, LaborAmount, LaborExpireMonth, LaborExpireDay, LaborExpireYear,
+           WarrantyTerms)
+         VALUES ('$a', '$l', '$c', '$t', '$y', '$mk', '$md', '$sn', '$d', '$amt', 'No', 'None', 'None', 'New',
+           'None', 'None', 'None', 'None', 'None', 'None', 'None', 'None', 'None', 'None', 'None', 'None', 'None');"
+  done
+}
+
+run_later() {
+  seed_assets
+  start_program
+  shot_main_menu
+  shot_totals
+  shot_goodbye
+}
+
+run_assets() {
+  start_program
+  shot_area_menu
+  shot_asset_screen
+  shot_asset_refused
+  stop_program
+}
+
+run_first
+run_later
+run_assets
