@@ -237,9 +237,18 @@ void Control::handleMouse(QMouseEvent* event, bool press)
                 f->controlFocused(this);
         if (MouseDown)
             MouseDown(mouseButton(event->button()), shiftState(event->modifiers()), pos.x(), pos.y());
-    } else if (MouseUp) {
-        MouseUp(mouseButton(event->button()), shiftState(event->modifiers()), pos.x(), pos.y());
+    } else {
+        if (MouseUp)
+            MouseUp(mouseButton(event->button()), shiftState(event->modifiers()), pos.x(), pos.y());
+        if (clicksOnRelease() && event->button() == Qt::LeftButton && widget()->rect().contains(pos))
+            fire(Click);
     }
+}
+
+void Control::pasteSelection()
+{
+    if (acceptsText())
+        pasteAsTyped(QApplication::clipboard()->text(QClipboard::Selection));
 }
 
 // ---------------------------------------------------------------- TextBox
@@ -278,6 +287,18 @@ void TextBox::select(int start, int length)
 {
     setSelStart(start);
     setSelLength(length);
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    // QLineEdit would insert the selection past the KeyPress filter.
+    if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+        handleMouse(event, false);
+        pasteSelection();
+        event->accept();
+        return;
+    }
+    ControlWidget<QLineEdit>::mouseReleaseEvent(event);
 }
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event)
@@ -362,8 +383,15 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* event)
         handleFocusIn(static_cast<QFocusEvent*>(event));
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress)
         handleMouse(static_cast<QMouseEvent*>(event), true);
-    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease)
-        handleMouse(static_cast<QMouseEvent*>(event), false);
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        handleMouse(mouse, false);
+        // The edit part would insert the X11 selection past the KeyPress filter.
+        if (mouse->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+            pasteSelection();
+            return true;
+        }
+    }
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonDblClick)
         fire(DblClick);
     return QComboBox::eventFilter(watched, event);

@@ -84,6 +84,10 @@ protected:
             handler();
     }
     virtual bool acceptsText() const { return false; }
+    // Controls whose Qt widget has no click of its own raise Click on a left-button release.
+    virtual bool clicksOnRelease() const { return false; }
+    // The X11 selection paste (middle button) typed through the key pipeline.
+    void pasteSelection();
     virtual void applyBackColor();
     void pasteAsTyped(const QString& text);
 
@@ -145,7 +149,9 @@ public:
 
 protected:
     bool acceptsText() const override { return !isReadOnly(); }
+    bool clicksOnRelease() const override { return true; }
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 // A free-text box of several lines (descriptions, terms).
@@ -162,6 +168,7 @@ public:
 
 protected:
     bool acceptsText() const override { return !isReadOnly(); }
+    bool clicksOnRelease() const override { return true; }
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
 };
@@ -218,6 +225,9 @@ public:
     QString Caption() const { return caption_; }
     void setCaption(const QString& caption);
 
+protected:
+    bool clicksOnRelease() const override { return true; }
+
 private:
     QString caption_;
 };
@@ -269,6 +279,9 @@ class PictureBox : public ControlWidget<QLabel> {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
     void setPicture(const QPixmap& picture);
+
+protected:
+    bool clicksOnRelease() const override { return true; }
 };
 
 class ProgressBar : public ControlWidget<QProgressBar> {
