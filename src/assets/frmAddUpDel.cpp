@@ -668,6 +668,25 @@ void frmAddUpDel::cancelPending(std::initializer_list<Recordset*> tables)
             rs->CancelUpdate();
 }
 
+// Fields 1 to 14 from the boxes, as adding and updating store them.
+void frmAddUpDel::writeAssetFields(Recordset& inventory)
+{
+    inventory.setField(Inv::DatePurchased, txtPur->Text());
+    inventory.setField(Inv::Area, cmbArea->Text());
+    inventory.setField(Inv::Location, cmbLoc->Text());
+    inventory.setField(Inv::Category, cmbCat->Text());
+    inventory.setField(Inv::Type, cmbType->Text());
+    inventory.setField(Inv::Year, cmbYear->Text());
+    inventory.setField(Inv::Make, txtMake->Text());
+    inventory.setField(Inv::Model, txtMod->Text());
+    inventory.setField(Inv::Serial, txtSerial->Text());
+    inventory.setField(Inv::Amount, txtPPrice->Text());
+    inventory.setField(Inv::Receipt, optRecOnFile[0]->Value() ? stored::Yes : stored::No);
+    inventory.setField(Inv::ReceiptLocation, txtLoc->Text());
+    inventory.setField(Inv::Description, txtDescription->Text());
+    inventory.setField(Inv::NewUsed, optPurNewUsed[0]->Value() ? stored::New : stored::Used);
+}
+
 void frmAddUpDel::save_It()
 {
     check_Entries();
@@ -682,20 +701,7 @@ void frmAddUpDel::save_It()
     try {
         Transaction tx(Data1.Home);
         inventory.AddNew();
-        inventory.setField(Inv::DatePurchased, txtPur->Text());
-        inventory.setField(Inv::Area, cmbArea->Text());
-        inventory.setField(Inv::Location, cmbLoc->Text());
-        inventory.setField(Inv::Category, cmbCat->Text());
-        inventory.setField(Inv::Type, cmbType->Text());
-        inventory.setField(Inv::Year, cmbYear->Text());
-        inventory.setField(Inv::Make, txtMake->Text());
-        inventory.setField(Inv::Model, txtMod->Text());
-        inventory.setField(Inv::Serial, txtSerial->Text());
-        inventory.setField(Inv::Amount, txtPPrice->Text());
-        inventory.setField(Inv::Receipt, optRecOnFile[0]->Value() ? stored::Yes : stored::No);
-        inventory.setField(Inv::ReceiptLocation, txtLoc->Text());
-        inventory.setField(Inv::Description, txtDescription->Text());
-        inventory.setField(Inv::NewUsed, optPurNewUsed[0]->Value() ? stored::New : stored::Used);
+        writeAssetFields(inventory);
         for (int f : {Inv::PartsWarrantyType, Inv::PartsAmount, Inv::PartsCoverage, Inv::PartsExpireMonth,
                       Inv::PartsExpireDay, Inv::PartsExpireYear, Inv::LaborWarrantyType, Inv::LaborAmount,
                       Inv::LaborCoverage, Inv::LaborExpireMonth, Inv::LaborExpireDay, Inv::LaborExpireYear,
@@ -777,22 +783,9 @@ void frmAddUpDel::cmdUpdate_Click()
     try {
         // The row and the running total change together.
         Transaction tx(Data1.Home);
-        inventory.setField(Inv::Area, cmbArea->Text());
-        inventory.setField(Inv::Location, cmbLoc->Text());
-        inventory.setField(Inv::Category, cmbCat->Text());
-        inventory.setField(Inv::Type, cmbType->Text());
-        inventory.setField(Inv::Year, cmbYear->Text());
-        inventory.setField(Inv::Make, txtMake->Text());
-        inventory.setField(Inv::Model, txtMod->Text());
-        inventory.setField(Inv::Serial, txtSerial->Text());
-        inventory.setField(Inv::DatePurchased, txtPur->Text());
-        inventory.setField(Inv::Amount, txtPPrice->Text());
-        inventory.setField(Inv::Receipt, optRecOnFile[0]->Value() ? stored::Yes : stored::No);
-        inventory.setField(Inv::ReceiptLocation, txtLoc->Text());
         if (txtDescription->Text().isEmpty())
             txtDescription->setText(stored::None);
-        inventory.setField(Inv::Description, txtDescription->Text());
-        inventory.setField(Inv::NewUsed, optPurNewUsed[0]->Value() ? stored::New : stored::Used);
+        writeAssetFields(inventory);
         inventory.Update();
         if (priceChanged) {
             Recordset& general = Data1.general();

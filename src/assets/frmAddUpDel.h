@@ -81,6 +81,7 @@ private:
     void openListEditor(const QString& which);
     void storePreference(int field, CheckBox* box);
     void cancelPending(std::initializer_list<Recordset*> tables);
+    void writeAssetFields(Recordset& inventory);
     QString currentYear() const;
 
     // List handlers.

@@ -134,47 +134,28 @@ void frmCalendar::showFor(Form& opener)
 
 void frmCalendar::calDate_Click()
 {
-    Hide();
+    // The opener gets its controls back before its boxes receive the date.
+    return_To_Opener();
     switch (calPick) {
-    case 1: {
-        frmWar& war = program.frmWar();
+    case 1:
         set_Month_Combo1();
-        war.cmdCancel->setEnabled(true);
-        war.cmdSave[0]->setEnabled(true);
-        war.cmbPDay->setText(QString::number(day_));
-        war.cmbPYear->setText(QString::number(year_));
+        program.frmWar().cmbPDay->setText(QString::number(day_));
+        program.frmWar().cmbPYear->setText(QString::number(year_));
         break;
-    }
-    case 2: {
-        frmWar& war = program.frmWar();
+    case 2:
         set_Month_Combo2();
-        war.cmdCancel->setEnabled(true);
-        war.cmdSave[0]->setEnabled(true);
-        war.cmbLDay->setText(QString::number(day_));
-        war.cmbLYear->setText(QString::number(year_));
+        program.frmWar().cmbLDay->setText(QString::number(day_));
+        program.frmWar().cmbLYear->setText(QString::number(year_));
         break;
-    }
-    case 3: {
-        frmAddUpDel& asset = program.frmAddUpDel();
-        asset.setEnabled(true);
-        asset.txtPur->setText(dateText());
+    case 3:
+        program.frmAddUpDel().txtPur->setText(dateText());
         break;
-    }
-    case 4: {
-        frmInsInfo& insurance = program.frmInsInfo();
-        insurance.setEnabled(true);
-        insurance.txtPolicyExpire->setText(dateText());
+    case 4:
+        program.frmInsInfo().txtPolicyExpire->setText(dateText());
         break;
-    }
-    case 5: {
-        frmBank& bank = program.frmBank();
-        bank.setflag = false;
-        bank.setEnabled(true);
-        bank.cmdBack->setEnabled(true);
-        bank.cmdState->setEnabled(true);
-        bank.txtDate->setText(dateText());
+    case 5:
+        program.frmBank().txtDate->setText(dateText());
         break;
-    }
     default:
         break;
     }
@@ -197,10 +178,10 @@ void frmCalendar::confirm_Calendar_Key(int keyCode)
     } else if (msgBox(QStringLiteral("Are You Sure You Want To Close The Calendar?"), vbQuestionYesNo) != vbYes) {
         return;
     }
-    close_Without_Date();
+    return_To_Opener();
 }
 
-void frmCalendar::close_Without_Date()
+void frmCalendar::return_To_Opener()
 {
     Hide();
     switch (calPick) {
@@ -246,13 +227,13 @@ void frmCalendar::set_Month_Combo2()
 void frmCalendar::Form_QueryUnload(int& cancel, int)
 {
     cancel = 1;
-    close_Without_Date();
+    return_To_Opener();
 }
 
 bool frmCalendar::calendarKey(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        close_Without_Date();
+        return_To_Opener();
         return true;
     }
     // Keys that type a character (Space, Enter, letters, digits) are the calendar's key

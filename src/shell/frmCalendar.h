@@ -46,7 +46,7 @@ protected:
 
 private:
     // Hides the picker and gives the opener its controls back without writing a date.
-    void close_Without_Date();
+    void return_To_Opener();
     // The key handling shared by the screen and the calendar control; true when consumed.
     bool calendarKey(QKeyEvent* event);
     void showParts();
