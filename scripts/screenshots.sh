@@ -93,6 +93,20 @@ shot() {
 
 sql() { sqlite3 "$DATA/Tallowmere/C_DB/TLM.db" "$1"; }
 
+# Clicks a point of the newest program window, in that window's own coordinates.
+click_at() {
+  local id
+  id="$(wait_for_window "Tallowmere")"
+  xdotool mousemove --window "$id" "$1" "$2" click 1
+  sleep 0.6
+}
+
+# Types text into the focused box of the newest program window.
+type_text() {
+  xdotool type --delay 40 "$1"
+  sleep 0.4
+}
+
 # ---------------------------------------------------------------- shots
 shot_splash() {
   wait_for_window "Tallowmere By Brindlecote Software" >/dev/null
@@ -148,6 +162,46 @@ shot_asset_refused() {
   press Return # OK
 }
 
+# The warranty road: a new asset added with the warranty box ticked opens its warranty screen.
+shot_warranty() {
+  sleep 2.2
+  wait_for_window "Tallowmere by Brindlecote Software" >/dev/null
+  press alt+i                      # "&Indoor"
+  press alt+a                      # "&Add"
+  click_at 373 90                  # the location list's arrow
+  press Down Down Return           # its second entry
+  click_at 373 120                 # the category list's arrow
+  press Down Down Return           # "Appliances"
+  press Tab                        # the item list
+  type_text "Refrigerator"
+  click_at 640 63                  # the purchase date: opens the calendar at today
+  press Return                     # today's date
+  click_at 640 96                  # the purchase price
+  type_text "1450"
+  press Return                     # "&Add Asset"
+  press Return                     # "Asset Has Been Added To Your Inventory!"
+  click_at 160 158                 # the parts type
+  press ctrl+a
+  type_text "Limited"
+  press Tab
+  type_text "80"
+  press Tab
+  type_text "1250"
+  press Tab Down Down Down Down    # the parts month
+  press Tab Down Down Down         # its day
+  press Tab $(printf 'Down %.0s' $(seq 1 26))  # its year
+  click_at 160 192                 # the labor type
+  press ctrl+a
+  type_text "Lifetime"
+  press Tab
+  type_text "100"
+  press Tab
+  type_text "75"
+  click_at 390 300                 # the terms
+  type_text "Parts and labor covered when serviced by an authorized dealer."
+  shot 10-warranty
+}
+
 # ---------------------------------------------------------------- runs
 run_first() {
   start_program
@@ -196,6 +250,14 @@ run_assets() {
   stop_program
 }
 
-run_first
-run_later
-run_assets
+run_warranty() {
+  sql "UPDATE Personal_Info SET IntroDone='1', WarrantyCheck='Checked', Notify='No';"
+  start_program
+  shot_warranty
+  stop_program
+}
+
+# SHOTS_RUNS picks runs (the first run makes the database the others start from).
+for run in ${SHOTS_RUNS:-run_first run_later run_assets run_warranty}; do
+  "$run"
+done
