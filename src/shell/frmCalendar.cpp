@@ -247,7 +247,14 @@ bool frmCalendar::calendarKey(QKeyEvent* event)
 
 void frmCalendar::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() != Qt::Key_F1 && calendarKey(event)) {
+    // The calendar control is none of our controls, so it carries no help id of its own:
+    // F1 anywhere on the picker opens the picker's topic.
+    if (event->key() == Qt::Key_F1) {
+        showHelp(helpIds::Calendar);
+        event->accept();
+        return;
+    }
+    if (calendarKey(event)) {
         event->accept();
         return;
     }

@@ -5,7 +5,6 @@
 #include "ui/screen_routines.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 namespace tlm::screens {
@@ -54,22 +53,16 @@ frmTotals::frmTotals(Program& program) : Screen(program)
     line->setFrameShadow(QFrame::Sunken);
     grid->addWidget(line, 4, 0, 1, 2);
 
-    // The total count is digits alone; the words beside it say what it counts.
-    auto* totalRow = new QHBoxLayout;
-    totalRow->setSpacing(0);
-    totalRow->addStretch(1);
+    // The total count stands in the count column, under the "Total Assets" heading.
     lblTotNumAssets = new Label(this, QStringLiteral("0"));
-    auto* inAll = new Label(this, QStringLiteral(" In All Areas =>"));
-    totalRow->addWidget(lblTotNumAssets);
-    totalRow->addWidget(inAll);
     lblGrandTot = new Label(this, QStringLiteral("$0.00"));
-    for (Label* l : {lblTotNumAssets, inAll, lblGrandTot}) {
+    for (Label* l : {lblTotNumAssets, lblGrandTot}) {
         QFont f = rowFont;
         f.setBold(true);
         l->setFont(f);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
-    lblGrandTot->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid->addLayout(totalRow, 5, 0);
+    grid->addWidget(lblTotNumAssets, 5, 0);
     grid->addWidget(lblGrandTot, 5, 1);
     layout->addLayout(grid);
 

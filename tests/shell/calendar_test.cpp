@@ -355,3 +355,15 @@ TEST_F(CalendarTest, TheCloseBoxAndEscapeCloseWithoutADateForEveryCaller)
     EXPECT_EQ(t->frmAddUpDel().txtPur->Text(), QStringLiteral("4/5/2006"));
     EXPECT_TRUE(t.msgs->shown.empty());
 }
+
+TEST_F(CalendarTest, F1OnTheCalendarOpensThePickersHelpTopic)
+{
+    open(3, QDate(2005, 12, 25));
+    QTest::keyClick(grid(), Qt::Key_F1);
+    ASSERT_FALSE(t.help->topics.empty());
+    EXPECT_EQ(t.help->topics.back(), 5001);
+    EXPECT_TRUE(cal().isVisible()) << "help is no key that closes the calendar";
+    EXPECT_TRUE(t.msgs->shown.empty());
+    QTest::keyClick(&cal(), Qt::Key_F1);
+    EXPECT_EQ(t.help->topics, std::vector<int>({5001, 5001}));
+}

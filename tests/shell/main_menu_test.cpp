@@ -198,3 +198,15 @@ TEST_F(MainMenuTest, TheFirstActivationsTakeTheFocusUntilTheMenuGivesWay)
     EXPECT_TRUE(menu().isVisible());
     EXPECT_TRUE(menu().focusflag) << "kept across visits";
 }
+
+TEST_F(MainMenuTest, F1OnAnyButtonOpensTheMenusHelpTopic)
+{
+    for (CommandButton* b : {menu().cmdIn, menu().cmdOut, menu().cmdAuto, menu().cmdSearch, menu().cmdValue,
+                             menu().cmdPersonal, menu().cmdPrint, menu().cmdLeave}) {
+        b->SetFocus();
+        QTest::keyClick(b, Qt::Key_F1);
+        ASSERT_FALSE(t.help->topics.empty());
+        EXPECT_EQ(t.help->topics.back(), 3001) << b->Caption().toStdString();
+    }
+    EXPECT_EQ(t.help->topics.size(), 8u);
+}

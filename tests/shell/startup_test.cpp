@@ -13,6 +13,7 @@
 #include "shell/frmExit.h"
 
 #include <QDir>
+#include <QTest>
 #include <QFileInfo>
 #include <sqlite3.h>
 
@@ -421,4 +422,19 @@ TEST(StartupFirstRun, TheNextStartTakesTheNoticesRoad)
     EXPECT_TRUE(second->frmMain().isVisible());
     EXPECT_FALSE(second->frmIntroduction().isVisible());
     EXPECT_TRUE(msgs->shown.empty());
+}
+
+TEST(StartupFirstRun, F1OnTheIntroductionAndTheKeyboardPictureOpensTheirTopics)
+{
+    TestProgram t;
+    startUp(t);
+    frmIntroduction& intro = t->frmIntroduction();
+    intro.cmdOK->SetFocus();
+    QTest::keyClick(intro.cmdOK, Qt::Key_F1);
+    EXPECT_EQ(t.help->topics, std::vector<int>({1001}));
+    intro.cmdOK->press();
+    frmKeyboard& keyboard = t->frmKeyboard();
+    keyboard.cmdUpdate->SetFocus();
+    QTest::keyClick(keyboard.cmdUpdate, Qt::Key_F1);
+    EXPECT_EQ(t.help->topics, std::vector<int>({1001, 2001}));
 }

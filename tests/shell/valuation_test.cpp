@@ -4,6 +4,9 @@
 #include "shell/frmMain.h"
 #include "shell/frmTotals.h"
 
+#include <QLabel>
+#include <QTest>
+#include <set>
 #include <sqlite3.h>
 
 using namespace tlm;
@@ -230,6 +233,28 @@ TEST_F(ValuationTest, TheTotalsScreenCarriesItsHeadings)
     EXPECT_EQ(totals().lblHead2[0]->Caption(), QStringLiteral("Total Assets"));
     EXPECT_EQ(totals().lblHead2[1]->Caption(), QStringLiteral("Total Asset Value"));
     EXPECT_EQ(totals().lblHelp->Caption(), QStringLiteral("Press F1 For Help"));
+}
+
+TEST_F(ValuationTest, TheTotalsScreenShowsOnlyItsDesignedLabels)
+{
+    addAsset(inventory(), stored::Indoor, QStringLiteral("$5.00"));
+    value();
+    const std::set<const QLabel*> designed = {
+        totals().lblHead,         totals().lblHead2[0],     totals().lblHead2[1],    totals().lblInNumAssets,
+        totals().lblOutNumAssets, totals().lblMobNumAssets, totals().lblTotNumAssets, totals().lblIndoorTots,
+        totals().lblOutdoorTots,  totals().lblMobileTots,   totals().lblGrandTot,     totals().lblHelp};
+    for (const QLabel* label : totals().findChildren<QLabel*>())
+        EXPECT_TRUE(designed.count(label)) << "a label not on the screen's design: " << label->text().toStdString();
+}
+
+TEST_F(ValuationTest, F1OnTheTotalsScreenOpensItsHelpTopic)
+{
+    addAsset(inventory(), stored::Indoor, QStringLiteral("$5.00"));
+    value();
+    totals().cmdOK->SetFocus();
+    QTest::keyClick(totals().cmdOK, Qt::Key_F1);
+    ASSERT_FALSE(t.help->topics.empty());
+    EXPECT_EQ(t.help->topics.back(), 4001);
 }
 
 TEST(ValuationCounts, MoreThan32767AssetsOfOneAreaAreCountedAndTotalled)
