@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -395,10 +397,14 @@ TEST_F(Warranty, DateListsAreChosenNeverTypedOrPasted)
         EXPECT_TRUE(c->Locked()); // also shuts the X11 selection paste out
         EXPECT_FALSE(c->lineEdit()->acceptDrops());
     }
+    w.cmbPYear->select(2, 0);
     QTest::keyClick(w.cmbPYear, Qt::Key_Down);
     EXPECT_EQ(w.cmbPYear->Text(), "2011");
+    EXPECT_EQ(w.cmbPYear->SelLength(), 4); // a passed key leaves the year selected too
+    w.cmbPYear->select(2, 0);
     QTest::keyClick(w.cmbPYear, Qt::Key_Up);
     EXPECT_EQ(w.cmbPYear->Text(), "2010");
+    EXPECT_EQ(w.cmbPYear->SelLength(), 4);
     QTest::keyClick(w.cmbPYear, Qt::Key_A); // refused, and the year is selected whole
     EXPECT_EQ(w.cmbPYear->SelLength(), 4);
     QTest::keyClick(w.cmbPYear, Qt::Key_F1); // help stays at hand
@@ -432,16 +438,39 @@ TEST_F(Warranty, CoverageTakesDigitsAndPointsAndClicksSelectAll)
         QApplication::clipboard()->setText("9 $9");
         QTest::keyClick(cover, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(cover->Text(), "12.5.99");
+        QApplication::clipboard()->setText("1a");
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(2, 2), cover->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(cover, &menuKey);
+        QMenu* menu = cover->findChild<QMenu*>();
+        ASSERT_NE(menu, nullptr);
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith("&Paste"))
+                action->trigger();
+        menu->close();
+        delete menu;
+        EXPECT_EQ(cover->Text(), "12.5.991"); // the menu's paste is filtered as well
         EXPECT_FALSE(cover->acceptDrops());
         cover->setSelStart(2);
         QTest::mouseClick(cover, Qt::LeftButton);
-        EXPECT_EQ(cover->SelLength(), 7);
+        EXPECT_EQ(cover->SelLength(), 8);
     }
     w.txtDescription->setText("Two\nlines");
     QTest::mouseClick(w.txtDescription->viewport(), Qt::LeftButton);
     EXPECT_EQ(w.txtDescription->SelLength(), 9);
     QTest::keyClicks(w.txtPAmt, "12.345x"); // the amount boxes keep the currency filter
     EXPECT_EQ(w.txtPAmt->Text(), "$12.34");
+}
+
+TEST_F(Warranty, PastedTermsKeepTheirLines)
+{
+    const qint64 id = addAsset();
+    frmWar& w = open(id);
+    QApplication::clipboard()->setText("Parts only.\r\nKeep the receipt.");
+    w.txtDescription->SetFocus();
+    QTest::keySequence(w.txtDescription, QKeySequence::Paste);
+    EXPECT_EQ(w.txtDescription->Text(), "Parts only.\nKeep the receipt.");
+    press(w.cmdSave[0], vbOK, kSaved);
+    EXPECT_EQ(onDisk(id, inv::WarrantyTerms, inv::WarrantyTerms), QStringList({"Parts only.\nKeep the receipt."}));
 }
 
 TEST_F(Warranty, CalendarPicturesPresetThePickerAndTakeItsDateBack)
@@ -471,21 +500,6 @@ TEST_F(Warranty, CalendarPicturesPresetThePickerAndTakeItsDateBack)
     w.cmbPYear->setText(""); // a partial date: today as well
     QTest::mouseClick(w.picPDate, Qt::LeftButton);
     EXPECT_EQ(QDate(cal.Year(), cal.Month(), cal.Day()), QDate(2026, 6, 15));
-}
-
-// Not a check: renders the filled-in screen for a look. Run with
-// --gtest_also_run_disabled_tests --gtest_filter='Warranty.DISABLED_Screenshot'; TLM_SHOTS names the folder.
-TEST_F(Warranty, DISABLED_Screenshot)
-{
-    frmWar& w = open(addAsset({{inv::PartsWarrantyType, "Limited"}, {inv::PartsCoverage, "80"},
-                               {inv::PartsAmount, "$1250.00"}, {inv::PartsExpireMonth, "Dec"},
-                               {inv::PartsExpireDay, "25"}, {inv::PartsExpireYear, "2030"},
-                               {inv::LaborWarrantyType, "Lifetime"}, {inv::LaborCoverage, "100"},
-                               {inv::LaborAmount, "$75.00"}, {inv::LaborExpireMonth, "Feb"}, {inv::LaborExpireDay, "29"},
-                               {inv::LaborExpireYear, "2028"},
-                               {inv::WarrantyTerms, "Parts and labor covered when serviced by an authorized dealer.\nKeep the receipt with the manual."}}));
-    const QString folder = qEnvironmentVariable("TLM_SHOTS", t.root());
-    ASSERT_TRUE(w.grab().save(folder + "/warranty.png"));
 }
 
 } // namespace

@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QInputMethodEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -254,6 +257,93 @@ TEST_F(FormsTest, PasteGoesThroughTheKeyFilterAsTyping)
     QTest::keySequence(a.list, QKeySequence::Paste);
     EXPECT_EQ(a.list->Text(), QString());
     EXPECT_FALSE(a.box->acceptDrops());
+}
+
+TEST_F(FormsTest, PasteFromTheContextMenuGoesThroughTheKeyFilter)
+{
+    a.box->KeyPress = [](int& k) {
+        if (k < '0' || k > '9')
+            k = 0;
+    };
+    QApplication::clipboard()->setText("1a2;3");
+    QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(2, 2), a.box->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(a.box, &open);
+    auto* menu = a.box->findChild<QMenu*>();
+    ASSERT_NE(menu, nullptr);
+    QAction* paste = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text().startsWith(QStringLiteral("&Paste")))
+            paste = action;
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    menu->close();
+    EXPECT_EQ(a.box->Text(), QStringLiteral("123"));
+}
+
+TEST_F(FormsTest, PastingIntoAComboRunsKeyPressOncePerCharacter)
+{
+    QStringList seen;
+    int keyDowns = 0;
+    a.combo->KeyPress = [&](int& k) { seen << QString(QChar(k)); };
+    a.combo->KeyDown = [&](int&, int) { ++keyDowns; };
+    a.combo->SetFocus();
+    QApplication::clipboard()->setText("ab");
+    QTest::keySequence(a.combo, QKeySequence::Paste);
+    EXPECT_EQ(a.combo->Text(), QStringLiteral("ab"));
+    EXPECT_EQ(seen, QStringList({"a", "b"}));
+    EXPECT_EQ(keyDowns, 2) << "only Ctrl and V themselves";
+}
+
+TEST_F(FormsTest, PastedLineBreaksReachAMemoBoxAsEnter)
+{
+    auto* memo = new MemoBox(&a);
+    std::vector<int> codes;
+    memo->KeyPress = [&](int& k) { codes.push_back(k); };
+    QApplication::clipboard()->setText("a\nb\r\nc\rd");
+    QTest::keySequence(memo, QKeySequence::Paste);
+    EXPECT_EQ(memo->Text(), QStringLiteral("a\nb\nc\nd"));
+    EXPECT_EQ(codes, std::vector<int>({'a', 13, 'b', 13, 'c', 13, 'd'}));
+    // A one-line box still leaves the line breaks out.
+    a.other->SetFocus();
+    QTest::keySequence(a.other, QKeySequence::Paste);
+    EXPECT_EQ(a.other->Text(), QStringLiteral("abcd"));
+}
+
+TEST_F(FormsTest, TextAnInputMethodCommitsGoesThroughKeyPress)
+{
+    const auto digitsOnly = [](int& k) {
+        if (k < '0' || k > '9')
+            k = 0;
+    };
+    a.box->KeyPress = digitsOnly;
+    a.combo->KeyPress = digitsOnly;
+    for (QWidget* target : std::initializer_list<QWidget*>{a.box, a.combo, a.combo->lineEdit()}) {
+        QInputMethodEvent commit(QString(), {});
+        commit.setCommitString(QStringLiteral("x4\u00e9"));
+        QApplication::sendEvent(target, &commit);
+    }
+    EXPECT_EQ(a.box->Text(), QStringLiteral("4"));
+    EXPECT_EQ(a.combo->Text(), QStringLiteral("44"));
+    // A box without a key filter takes the input method as it is.
+    QInputMethodEvent commit(QString(), {});
+    commit.setCommitString(QStringLiteral("x\u00e9"));
+    QApplication::sendEvent(a.other, &commit);
+    EXPECT_EQ(a.other->Text(), QStringLiteral("x\u00e9"));
+}
+
+TEST_F(FormsTest, AnEntryChosenFromAComboListIsSelectedWhole)
+{
+    a.combo->AddItem("2010");
+    a.combo->AddItem("2011");
+    a.combo->choose(0);
+    EXPECT_EQ(a.combo->SelLength(), 4);
+    a.combo->select(1, 0);
+    QTest::keyClick(a.combo, Qt::Key_Down);
+    EXPECT_EQ(a.combo->Text(), QStringLiteral("2011"));
+    EXPECT_EQ(a.combo->SelStart(), 0);
+    EXPECT_EQ(a.combo->SelLength(), 4);
+    a.combo->setText("2010"); // set by code: no choice, nothing selected
+    EXPECT_EQ(a.combo->SelLength(), 0);
 }
 
 TEST_F(FormsTest, ColoursAreThePlatformNumbers)

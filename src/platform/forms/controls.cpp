@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -84,17 +85,22 @@ int mouseButton(Qt::MouseButton b)
     }
 }
 
+// The paste action of a box's standard context menu. Qt 6.4 leaves the one-line box's action
+// unnamed; it is known by its words (translated alike, the shortcut after a tab).
+bool isPasteAction(const QAction* action)
+{
+    return action->objectName() == QStringLiteral("edit-paste")
+           || action->text().section(u'\t', 0, 0) == QLineEdit::tr("&Paste");
+}
+
 // Replaces a paste action of a standard context menu by typing its text through the filter.
 void reroutePaste(QMenu* menu, Control* control)
 {
     for (QAction* action : menu->actions()) {
-        if (action->objectName() == QStringLiteral("edit-paste")) {
+        if (isPasteAction(action)) {
             QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-            QObject::connect(action, &QAction::triggered, menu, [control] {
-                const QString text = QApplication::clipboard()->text();
-                for (QChar ch : text)
-                    control->typeCharacter(ch);
-            });
+            QObject::connect(action, &QAction::triggered, menu,
+                             [control] { control->pasteAsTyped(QApplication::clipboard()->text()); });
         }
     }
 }
@@ -197,17 +203,17 @@ bool Control::handleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>&
 
 void Control::typeCharacter(QChar ch)
 {
-    if (ch.isNull() || !ch.isPrint())
+    const bool lineBreak = ch == u'\n' && acceptsLineBreaks();
+    if (!lineBreak && (ch.isNull() || !ch.isPrint()))
         return;
-    int ascii = ch.unicode();
+    int ascii = lineBreak ? 13 : ch.unicode();
     if (KeyPress)
         KeyPress(ascii);
     if (ascii == 0 || !acceptsText())
         return;
-    QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(ascii)));
-    if (auto* combo = dynamic_cast<QComboBox*>(widget()); combo && combo->lineEdit())
-        QApplication::sendEvent(combo->lineEdit(), &typed);
-    else if (baseKey_)
+    // Straight to the widget's own key handling: KeyDown and KeyPress have run once already.
+    QKeyEvent typed(QEvent::KeyPress, ascii == 13 ? int(Qt::Key_Return) : 0, Qt::NoModifier, QString(QChar(ascii)));
+    if (baseKey_)
         baseKey_(&typed);
     else
         QApplication::sendEvent(widget(), &typed);
@@ -215,8 +221,26 @@ void Control::typeCharacter(QChar ch)
 
 void Control::pasteAsTyped(const QString& text)
 {
-    for (QChar ch : text)
-        typeCharacter(ch);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // "\r\n" and a lone "\r" are one line break, as "\n" is.
+        if (text.at(i) == u'\r') {
+            if (i + 1 < text.size() && text.at(i + 1) == u'\n')
+                continue;
+            typeCharacter(u'\n');
+            continue;
+        }
+        typeCharacter(text.at(i));
+    }
+}
+
+bool Control::handleInputMethod(QInputMethodEvent* event)
+{
+    if (!KeyPress || !acceptsText())
+        return false;
+    // A filtered box shows no composition; what the input method commits is typed.
+    event->accept();
+    pasteAsTyped(event->commitString());
+    return true;
 }
 
 void Control::handleFocusIn(QFocusEvent* event)
@@ -366,8 +390,10 @@ ComboBox::ComboBox(QWidget* parent, bool editable) : ControlWidget<QComboBox>(pa
         setCompleter(nullptr);
     baseKey_ = [this](QKeyEvent* e) { QComboBox::keyPressEvent(e); };
     QObject::connect(this, &QComboBox::activated, this, [this] {
-        if (!programmatic_)
-            fire(Click);
+        if (programmatic_)
+            return;
+        selectChosen();
+        fire(Click);
     });
 }
 
@@ -379,6 +405,9 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* event)
         handleKey(key, [this](QKeyEvent* e) { QComboBox::keyPressEvent(e); });
         return true;
     }
+    if (watched == lineEdit() && event->type() == QEvent::InputMethod
+        && handleInputMethod(static_cast<QInputMethodEvent*>(event)))
+        return true;
     if (watched == lineEdit() && event->type() == QEvent::FocusIn)
         handleFocusIn(static_cast<QFocusEvent*>(event));
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress)
@@ -490,7 +519,15 @@ void ComboBox::choose(int index)
         QSignalBlocker block(this);
         setCurrentIndex(index);
     }
+    selectChosen();
     fire(Click);
+}
+
+void ComboBox::selectChosen()
+{
+    // The platform's combo box shows an entry chosen from its list wholly selected.
+    if (QLineEdit* e = lineEdit())
+        e->selectAll();
 }
 
 void ComboBox::choose(const QString& item)

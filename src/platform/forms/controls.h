@@ -23,6 +23,7 @@
 class QKeyEvent;
 class QMouseEvent;
 class QFocusEvent;
+class QInputMethodEvent;
 
 namespace tlm {
 
@@ -71,6 +72,8 @@ public:
 
     // Runs the key pipeline for one typed character as if it had been typed (used for paste).
     void typeCharacter(QChar ch);
+    // Types a pasted or dropped text one character at a time.
+    void pasteAsTyped(const QString& text);
 
 protected:
     explicit Control(quint32 backColor) : backColor_(backColor) {}
@@ -78,18 +81,21 @@ protected:
     bool handleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>& base);
     void handleFocusIn(QFocusEvent* event);
     void handleMouse(QMouseEvent* event, bool press);
+    // Text an input method commits is typed through KeyPress too; true when consumed.
+    bool handleInputMethod(QInputMethodEvent* event);
     void fire(const std::function<void()>& handler)
     {
         if (handler)
             handler();
     }
     virtual bool acceptsText() const { return false; }
+    // A pasted line break types Enter (13) instead of being dropped.
+    virtual bool acceptsLineBreaks() const { return false; }
     // Controls whose Qt widget has no click of its own raise Click on a left-button release.
     virtual bool clicksOnRelease() const { return false; }
     // The X11 selection paste (middle button) typed through the key pipeline.
     void pasteSelection();
     virtual void applyBackColor();
-    void pasteAsTyped(const QString& text);
 
     quint32 backColor_;
     std::function<void(QKeyEvent*)> baseKey_;
@@ -128,6 +134,11 @@ protected:
     {
         Base::mouseDoubleClickEvent(event);
         fire(DblClick);
+    }
+    void inputMethodEvent(QInputMethodEvent* event) override
+    {
+        if (!handleInputMethod(event))
+            Base::inputMethodEvent(event);
     }
 };
 
@@ -168,6 +179,7 @@ public:
 
 protected:
     bool acceptsText() const override { return !isReadOnly(); }
+    bool acceptsLineBreaks() const override { return true; }
     bool clicksOnRelease() const override { return true; }
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -203,6 +215,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void selectChosen();
+
     bool locked_ = false;
     bool programmatic_ = false;
 };
