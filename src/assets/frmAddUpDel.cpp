@@ -153,12 +153,12 @@ void frmAddUpDel::buildControls()
     chkClear->setToolTipText(
         QStringLiteral(" Checking This Box Will Clear All Information On The Screen After You Save Your Asset "));
 
-    struct ButtonSpec {
+    struct ButtonDesign {
         CommandButton** button;
         const char* caption;
         const char* tip;
     };
-    const ButtonSpec buttons[] = {
+    const ButtonDesign buttons[] = {
         {&cmdAdd, "&Add Asset", " Click Here To Add This Asset To Your Inventory "},
         {&cmdUpdate, "&Update Asset", " Click Here To Save The Changes To This Asset "},
         {&cmdDelete, "&Delete Asset", " Click Here To Delete This Asset From Your Inventory "},
@@ -168,7 +168,7 @@ void frmAddUpDel::buildControls()
         {&cmdCancel, "&Cancel", " Click Here To Leave This Screen "},
         {&cmdMain, "&Main Menu", " Click Here To Return To The Main Menu "},
     };
-    for (const ButtonSpec& b : buttons) {
+    for (const ButtonDesign& b : buttons) {
         *b.button = new CommandButton(this, QString::fromLatin1(b.caption));
         (*b.button)->setToolTipText(QString::fromLatin1(b.tip));
         (*b.button)->setMinimumHeight(32);
@@ -353,7 +353,7 @@ void frmAddUpDel::check_Form_Type()
         cmbArea->setLocked(false);
         cmbArea->setToolTipText(QStringLiteral(" Select An Area From The List "));
         load_Asset();
-        cmdUpdate->setDefault(true);
+        makeDefault(cmdUpdate);
         cmbArea->SetFocus();
         cmdPrint->setEnabled(true);
         HelpBase = 15001;
@@ -365,7 +365,7 @@ void frmAddUpDel::check_Form_Type()
     } else {
         cmbArea->setEnabled(false);
         cmbArea->setToolTipText(QStringLiteral(" The Area Has Already Been Selected "));
-        cmdAdd->setDefault(true);
+        makeDefault(cmdAdd);
         set_Add_Mode();
         program.frmAddField().textLocTemp.clear();
         program.frmAddField().textCatTemp.clear();
@@ -379,8 +379,7 @@ void frmAddUpDel::check_Form_Type()
 void frmAddUpDel::set_Add_Mode()
 {
     const bool updating = program.frmMain().last_screen_flag;
-    cmdUpdate->setDefault(false);
-    cmdAdd->setDefault(true);
+    makeDefault(cmdAdd);
     if (updating) {
         cmdClear->setEnabled(false);
     } else {
@@ -424,6 +423,13 @@ void frmAddUpDel::set_Add_Mode()
         lblHead->setCaption(kUpdateHeading);
 }
 
+void frmAddUpDel::makeDefault(CommandButton* button)
+{
+    // Qt un-defaults the other buttons only inside a dialog; here the screen does it.
+    for (CommandButton* b : {cmdAdd, cmdUpdate})
+        b->setDefault(b == button);
+}
+
 bool frmAddUpDel::find_Asset()
 {
     Recordset& inventory = Data1.rsInventory;
@@ -444,8 +450,7 @@ void frmAddUpDel::load_Asset()
     warFlag = false;
     clear_Fields();
     load_Warranty_Check();
-    cmdAdd->setDefault(false);
-    cmdUpdate->setDefault(true);
+    makeDefault(cmdUpdate);
     cmdWarranty->setEnabled(true);
     cmdClear->setEnabled(false);
     cmdPrint->setEnabled(true);
@@ -476,8 +481,6 @@ void frmAddUpDel::load_Asset()
     showArea();
     cmbLoc->setText(row[Inv::Location]);
     cmbCat->setText(row[Inv::Category]);
-    // The items of the asset's own category, so the list never offers another area's items.
-    fillItems();
     cmbType->setText(row[Inv::Type]);
     cmbYear->setText(row[Inv::Year]);
     txtMake->setText(row[Inv::Make]);
@@ -591,8 +594,11 @@ QString frmAddUpDel::currentYear() const { return QString::number(program.clock(
 void frmAddUpDel::check_Entries()
 {
     EntryFailed = false;
-    auto fail = [this](const QString& message, Control* focus) {
+    // The message comes first; a check that fills its box does so once the message is closed.
+    auto fail = [this](const QString& message, Control* focus, const std::function<void()>& also = {}) {
         msgBox(message, vbExclamation);
+        if (also)
+            also();
         focus->SetFocus();
         EntryFailed = true;
     };
@@ -603,25 +609,18 @@ void frmAddUpDel::check_Entries()
         return fail(QStringLiteral("The Category Of The Asset Must Be Selected Before Saving!"), cmbCat);
     if (cmbType->Text().isEmpty())
         return fail(QStringLiteral("An Item Must Be Selected Before Saving Asset!"), cmbType);
-    if (cmbYear->Text().isEmpty()) {
-        cmbYear->setText(QStringLiteral("2005"));
-        return fail(QStringLiteral("The Year The Asset Was Made Must Be Entered Before Saving!"), cmbYear);
-    }
-    if (txtMake->Text().isEmpty()) {
-        txtMake->setText(stored::Unknown);
+    if (cmbYear->Text().isEmpty())
+        return fail(QStringLiteral("The Year The Asset Was Made Must Be Entered Before Saving!"), cmbYear,
+                    [this] { cmbYear->setText(QStringLiteral("2005")); });
+    if (txtMake->Text().isEmpty())
         return fail(QStringLiteral("The Make Of The Asset Must Be Entered Before Saving!  If Unavailable Please Type \"Unknown\""),
-                    txtMake);
-    }
-    if (txtMod->Text().isEmpty()) {
-        txtMod->setText(stored::Unknown);
+                    txtMake, [this] { txtMake->setText(stored::Unknown); });
+    if (txtMod->Text().isEmpty())
         return fail(QStringLiteral("The Model Of The Asset Must Be Entered Before Saving!  If Unavailable Please Type \"Unknown\""),
-                    txtMod);
-    }
-    if (txtSerial->Text().isEmpty()) {
-        txtSerial->setText(stored::Unknown);
+                    txtMod, [this] { txtMod->setText(stored::Unknown); });
+    if (txtSerial->Text().isEmpty())
         return fail(QStringLiteral("The Serial Number Of The Asset Must Be Entered Before Saving...If Unavailable Please Type \"Unknown\""),
-                    txtSerial);
-    }
+                    txtSerial, [this] { txtSerial->setText(stored::Unknown); });
     if (txtPur->Text().toUpper() == QStringLiteral("MM/DD/YYYY") || txtPur->Text().isEmpty())
         return fail(QStringLiteral("The Purchase Date Of The Asset Must Be Entered Before Saving!"), txtPur);
     QDate purchased;
@@ -698,6 +697,7 @@ void frmAddUpDel::save_It()
     Recordset& inventory = Data1.rsInventory;
     Recordset* table = areaTable(cmbArea->Text());
     qint64 newAsset = 0;
+    bool lookupRowAdded = false;
     try {
         Transaction tx(Data1.Home);
         inventory.AddNew();
@@ -714,7 +714,7 @@ void frmAddUpDel::save_It()
         general.setField(General::AssetValue, general.Fields(General::AssetValue).toCurrency() + enteredPrice_);
         general.Update();
 
-        save_New_List_Items();
+        lookupRowAdded = save_New_List_Items();
         tx.commit();
     } catch (const std::exception&) {
         cancelPending({&inventory, &Data1.rsGeneral, table});
@@ -722,6 +722,10 @@ void frmAddUpDel::save_It()
         EntryFailed = true;
         return;
     }
+    // A new Indoor lookup row clears the screen and refills its lists before the confirmation;
+    // only once the add has been stored, so a failed add keeps the entries.
+    if (lookupRowAdded && table == &Data1.rsIndoor && chkClear->Value() == 1)
+        set_Add_Mode();
     if (!program.frmMain().last_screen_flag) {
         msgBox(QStringLiteral("Asset Has Been Added To Your Inventory!"), vbInformation);
         if (chkClear->Value() == 1) {
@@ -739,11 +743,11 @@ void frmAddUpDel::save_It()
     }
 }
 
-void frmAddUpDel::save_New_List_Items()
+bool frmAddUpDel::save_New_List_Items()
 {
     Recordset* table = areaTable(cmbArea->Text());
     if (!table || table->RecordCount() == 0)
-        return;
+        return false;
     bool locationNew = true, categoryNew = true, itemNew = true;
     const QString location = cmbLoc->Text().toUpper();
     const QString category = cmbCat->Text().toUpper();
@@ -759,13 +763,14 @@ void frmAddUpDel::save_New_List_Items()
         table->MoveNext();
     }
     if (!(locationNew || categoryNew || itemNew))
-        return;
+        return false;
     table->AddNew();
     table->setField(Items::Location, cmbLoc->Text());
     table->setField(Items::Category, cmbCat->Text());
     table->setField(Items::Item, cmbType->Text());
     table->setField(Items::BuiltIn, stored::NoName);
     table->Update();
+    return true;
 }
 
 // ---------------------------------------------------------------- update, delete, print, leaving
@@ -815,7 +820,8 @@ void frmAddUpDel::cmdDelete_Click()
         return;
     Recordset& inventory = Data1.rsInventory;
     try {
-        // The total loses what it holds for this asset: the stored price, whatever the box shows.
+        // The total loses the price this asset added to it: the stored one. A price edited in the
+        // box but never saved would otherwise leave the total out of step with the inventory.
         const Value storedPrice = inventory.Fields(Inv::Amount);
         const Currency price = IsCurrency(storedPrice.text()) ? storedPrice.toCurrency() : Currency{};
         Transaction tx(Data1.Home);

@@ -64,13 +64,16 @@ private:
     void wireEvents();
 
     void set_Add_Mode();
+    // The one default button of the screen (Enter presses it).
+    void makeDefault(CommandButton* button);
     void load_Asset();
     void clear_Fields();
     void load_Warranty_Check();
     void set_Help_IDs();
     void clear_Edit_Options();
     void check_Entries();
-    void save_New_List_Items();
+    // True when it added a lookup row.
+    bool save_New_List_Items();
 
     // Moves rsInventory to the asset of frmSearchResults.id_num; false when it is not there.
     bool find_Asset();

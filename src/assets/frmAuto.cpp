@@ -19,25 +19,26 @@ const QString kOutdoorHeading = QStringLiteral("Outdoor Asset Management");
 
 frmAuto::frmAuto(Program& program) : Screen(program)
 {
-    auto* heading = new Label(this);
+    // The designed caption; the main menu writes the area's heading over it.
+    auto* heading = new Label(this, QStringLiteral("Title "));
     lblHead1.add(heading, 0);
     heading->setFont(style::scaled(this, 6, true));
     heading->setAlignment(Qt::AlignCenter);
 
-    struct ButtonSpec {
+    struct ButtonDesign {
         ControlArray<CommandButton>* array;
         int index;
         const char* caption;
         const char* tip;
     };
-    const ButtonSpec specs[] = {
+    const ButtonDesign designs[] = {
         {&cmdAdd, 0, "&Add", " Click Here To Add A New Asset To Your Inventory "},
         {&cmdUpdate, 1, "&Update", " Click Here To Update An Existing Asset In Your Inventory "},
         {&cmdDelete, 2, "&Delete", " Click Here To Delete An Existing Asset From Your Inventory "},
         {&cmdBack, 3, "&Main Menu", " Click Here To Return To The Main Menu "},
         {&cmdLeave, 4, "E&xit", " Click Here To Close Tallowmere "},
     };
-    for (const ButtonSpec& s : specs) {
+    for (const ButtonDesign& s : designs) {
         auto* button = new CommandButton(this, QString::fromLatin1(s.caption));
         button->setToolTipText(QString::fromLatin1(s.tip));
         button->setMinimumSize(130, 34);

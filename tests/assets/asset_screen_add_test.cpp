@@ -145,6 +145,26 @@ TEST_F(AssetAddTest, AFailedWriteLeavesRowTotalAndLookupTableUntouched)
     EXPECT_EQ(data().rsIndoor.RecordCount(), lookupBefore + 1);
 }
 
+TEST_F(AssetAddTest, AFailedIndoorAddWithANewItemKeepsTheEntriesDespiteTheClearPreference)
+{
+    openAdding();
+    auto& s = screen();
+    ASSERT_EQ(s.chkClear->Value(), 1);
+    enterValidAsset("80");
+    s.cmbType->setText(QStringLiteral("Espresso Machine"));
+    for (int failing = 1; failing <= 4; ++failing) {
+        SCOPED_TRACE(failing);
+        int writes = 0;
+        data().Home.failWrite = [&writes, failing] { return ++writes == failing; };
+        t.msgs->expect(vbOK, QStringLiteral("The Asset Could Not Be Saved...Your Inventory Has Not Been Changed!"));
+        s.cmdAdd->press();
+        data().Home.failWrite = nullptr;
+        EXPECT_EQ(s.cmbLoc->Text(), QStringLiteral("Kitchen"));
+        EXPECT_EQ(s.cmbType->Text(), QStringLiteral("Espresso Machine"));
+        EXPECT_EQ(s.txtPPrice->Text(), QStringLiteral("$80.00"));
+    }
+}
+
 TEST_F(AssetAddTest, ClearPreferenceResetsTheScreenAfterTheAdd)
 {
     openAdding();

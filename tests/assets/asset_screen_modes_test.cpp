@@ -45,6 +45,8 @@ TEST_F(AssetModesTest, AddingModeByAreaOfTheMenuHeading)
         EXPECT_FALSE(s.cmbArea->Enabled());
         EXPECT_EQ(s.cmbArea->ToolTipText(), QStringLiteral(" The Area Has Already Been Selected "));
         EXPECT_EQ(s.defaultButton(), s.cmdAdd);
+        EXPECT_TRUE(s.cmdAdd->isDefault());
+        EXPECT_FALSE(s.cmdUpdate->isDefault());
         EXPECT_TRUE(s.cmdAdd->Enabled());
         for (CommandButton* b : {s.cmdUpdate, s.cmdDelete, s.cmdWarranty, s.cmdPrint})
             EXPECT_FALSE(b->Enabled()) << b->Caption().toStdString();
@@ -168,9 +170,11 @@ TEST_F(AssetModesTest, UpdateModeShowsTheStoredAsset)
     EXPECT_EQ(t->frmAddField().textLocTemp, QStringLiteral("Office"));
     EXPECT_EQ(t->frmAddField().textCatTemp, QStringLiteral("Electronics"));
     EXPECT_EQ(menu().lblHead1[0]->Caption(), kIndoorHeading);
-    // The item list offers the items of the asset's own category.
-    EXPECT_TRUE(items(s.cmbType).contains("Laptop"));
-    EXPECT_FALSE(items(s.cmbType).contains("Sofa"));
+    // Loading fills no item list: only choosing a category while adding does.
+    EXPECT_EQ(s.cmbType->ListCount(), 0);
+    // One default button only, also as the button shows itself.
+    EXPECT_TRUE(s.cmdUpdate->isDefault());
+    EXPECT_FALSE(s.cmdAdd->isDefault());
 }
 
 TEST_F(AssetModesTest, UpdateModeListsHoldOnlyTheAssetsArea)
@@ -188,8 +192,19 @@ TEST_F(AssetModesTest, UpdateModeListsHoldOnlyTheAssetsArea)
     EXPECT_EQ(menu().lblHead1[0]->Caption(), kOutdoorHeading);
     EXPECT_EQ(items(s.cmbLoc), kOutdoorLocations);
     EXPECT_FALSE(items(s.cmbCat).contains("Furniture"));
-    EXPECT_FALSE(items(s.cmbType).contains("Sofa"));
+    EXPECT_TRUE(items(s.cmbType).contains("Sofa")) << "without the clear preference the item list stays as it was";
+    EXPECT_EQ(s.cmbType->Text(), QStringLiteral("Ladder"));
     EXPECT_EQ(s.cmbLoc->Text(), QStringLiteral("Shed"));
+
+    // With the clear preference the earlier items are gone, and none are filled in.
+    s.Hide();
+    openAdding(kIndoorHeading);
+    screen().cmbCat->choose(QStringLiteral("Furniture"));
+    screen().chkClear->setValue(1);
+    screen().Hide();
+    openAsset(id);
+    EXPECT_EQ(s.cmbType->ListCount(), 0);
+    EXPECT_EQ(s.cmbType->Text(), QStringLiteral("Ladder"));
 }
 
 TEST_F(AssetModesTest, AnAssetNoLongerStoredIsNotOpened)

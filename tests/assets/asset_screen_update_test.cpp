@@ -119,7 +119,7 @@ TEST_F(AssetUpdateTest, DeleteAsksThenRemovesTheRowAndItsStoredPrice)
     EXPECT_EQ(diskRows(layouts::Inventory()).size(), 2u);
     EXPECT_TRUE(s.Visible());
 
-    // An unsaved price in the box does not decide what leaves the total.
+    // The total loses the stored price, not an unsaved edit of the box.
     changePrice("40");
     data().rsGeneral.MoveFirst();
     data().rsGeneral.MoveNext();

@@ -12,6 +12,7 @@ using PerAreaMenuTest = AssetScreenTest;
 
 TEST_F(PerAreaMenuTest, LoadItGivesEveryButtonTheAreaHelpId)
 {
+    EXPECT_EQ(menu().lblHead1[0]->Caption(), QStringLiteral("Title ")) << "the designed heading";
     const std::pair<QString, int> cases[] = {
         {kIndoorHeading, 9001}, {kOutdoorHeading, 10001}, {kMobileHeading, 11001},
         {QStringLiteral("Title "), 11001}, {QString(), 11001}, {QStringLiteral("indoor asset management"), 11001}};
