@@ -353,7 +353,7 @@ void frmAddUpDel::check_Form_Type()
         cmbArea->setLocked(false);
         cmbArea->setToolTipText(QStringLiteral(" Select An Area From The List "));
         load_Asset();
-        makeDefault(cmdUpdate);
+        cmdUpdate->setDefault(true);
         cmbArea->SetFocus();
         cmdPrint->setEnabled(true);
         HelpBase = 15001;
@@ -365,7 +365,7 @@ void frmAddUpDel::check_Form_Type()
     } else {
         cmbArea->setEnabled(false);
         cmbArea->setToolTipText(QStringLiteral(" The Area Has Already Been Selected "));
-        makeDefault(cmdAdd);
+        cmdAdd->setDefault(true);
         set_Add_Mode();
         program.frmAddField().textLocTemp.clear();
         program.frmAddField().textCatTemp.clear();
@@ -379,7 +379,7 @@ void frmAddUpDel::check_Form_Type()
 void frmAddUpDel::set_Add_Mode()
 {
     const bool updating = program.frmMain().last_screen_flag;
-    makeDefault(cmdAdd);
+    cmdAdd->setDefault(true);
     if (updating) {
         cmdClear->setEnabled(false);
     } else {
@@ -423,13 +423,6 @@ void frmAddUpDel::set_Add_Mode()
         lblHead->setCaption(kUpdateHeading);
 }
 
-void frmAddUpDel::makeDefault(CommandButton* button)
-{
-    // Qt un-defaults the other buttons only inside a dialog; here the screen does it.
-    for (CommandButton* b : {cmdAdd, cmdUpdate})
-        b->setDefault(b == button);
-}
-
 bool frmAddUpDel::find_Asset()
 {
     Recordset& inventory = Data1.rsInventory;
@@ -450,7 +443,7 @@ void frmAddUpDel::load_Asset()
     warFlag = false;
     clear_Fields();
     load_Warranty_Check();
-    makeDefault(cmdUpdate);
+    cmdUpdate->setDefault(true);
     cmdWarranty->setEnabled(true);
     cmdClear->setEnabled(false);
     cmdPrint->setEnabled(true);

@@ -65,7 +65,6 @@ private:
 
     void set_Add_Mode();
     // The one default button of the screen (Enter presses it).
-    void makeDefault(CommandButton* button);
     void load_Asset();
     void clear_Fields();
     void load_Warranty_Check();

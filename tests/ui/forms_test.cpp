@@ -196,6 +196,17 @@ TEST_F(FormsTest, EnterPressesTheDefaultButtonWithoutMovingTheFocus)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(FormsTest, AScreenHasOneDefaultButton)
+{
+    auto* second = new CommandButton(&a, "&Other");
+    a.button->setDefault(true);
+    second->setDefault(true);
+    EXPECT_FALSE(a.button->isDefault());
+    EXPECT_FALSE(a.button->Default());
+    EXPECT_TRUE(second->isDefault());
+    EXPECT_EQ(a.defaultButton(), second);
+}
+
 TEST_F(FormsTest, ComboChoiceRunsClickAndCodeRunsChange)
 {
     int clicks = 0, changes = 0;

@@ -656,6 +656,9 @@ bool CommandButton::Default() const
 void CommandButton::setDefault(bool isDefault)
 {
     if (Form* f = form()) {
+        // One default button a screen, as on the original platform (Qt keeps this only in dialogs).
+        if (isDefault && f->defaultButton() && f->defaultButton() != this)
+            f->defaultButton()->QPushButton::setDefault(false);
         if (isDefault)
             f->setDefaultButton(this);
         else if (f->defaultButton() == this)
