@@ -4,6 +4,7 @@
 #include "data/placeholders.h"
 
 #include <QDir>
+#include <exception>
 #include <QFileInfo>
 
 namespace tlm {
@@ -129,10 +130,20 @@ void DataEnvironment::openAll()
 
 void DataEnvironment::closeAll()
 {
-    for (Recordset* rs : {&rsBank, &rsGeneral, &rsPrint, &rsMobile, &rsIndoor, &rsOutdoor, &rsInventory})
-        if (rs->isOpen())
-            rs->Close();
+    // Everything is closed even when one table fails; the first failure is reported.
+    std::exception_ptr failure;
+    for (Recordset* rs : {&rsBank, &rsGeneral, &rsPrint, &rsMobile, &rsIndoor, &rsOutdoor, &rsInventory}) {
+        try {
+            if (rs->isOpen())
+                rs->Close();
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
+    }
     Home.close();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 Recordset& DataEnvironment::general()

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <exception>
 #include <cerrno>
 #include <unistd.h>
 
@@ -314,14 +315,23 @@ void Recordset::Open()
 void Recordset::Close()
 {
     requireOpen();
-    // A pending change is written, never dropped.
-    commitPending();
+    // A pending change is written, never dropped; one that cannot be written does not keep
+    // the recordset open, and the caller hears of it.
+    std::exception_ptr failure;
+    try {
+        commitPending();
+    } catch (...) {
+        failure = std::current_exception();
+        CancelUpdate();
+    }
     rows_.clear();
     rows_.shrink_to_fit();
     open_ = false;
     pos_ = -1;
     if (db_.onEvent)
         db_.onEvent(QStringLiteral("close ") + layout_.table);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 qint64 Recordset::RecordCount() const

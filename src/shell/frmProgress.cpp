@@ -48,9 +48,20 @@ void frmProgress::save_Database_Changes()
     if (saved_)
         return;
     saved_ = true;
-    for (Recordset* table : {&Data1.rsIndoor, &Data1.rsOutdoor, &Data1.rsMobile})
-        purge_Empty_Rows(*table);
-    Data1.closeAll();
+    // Every change is on disk already: a write that fails here must not keep the program from
+    // closing its tables, making its backup and ending.
+    for (Recordset* table : {&Data1.rsIndoor, &Data1.rsOutdoor, &Data1.rsMobile}) {
+        try {
+            purge_Empty_Rows(*table);
+        } catch (const std::exception&) {
+            // Tidying only: the emptied rows stay until the next exit.
+        }
+    }
+    try {
+        Data1.closeAll();
+    } catch (const std::exception&) {
+        // closeAll closes every table and the connection whatever fails.
+    }
     backup_Database();
     Hide();
     program.frmExit().Show();

@@ -56,6 +56,21 @@ protected:
 
 } // namespace
 
+TEST_F(ShutdownTest, AWriteThatFailsDoesNotStopTheShutDown)
+{
+    DataEnvironment& data = t->Data1();
+    addLookupRow(data.rsIndoor, "0", "0", "0", "0");
+    data.Home.failWrite = [] { return true; }; // the disk is full from here on
+
+    closeProgram();
+    EXPECT_TRUE(t->frmExit().isVisible());
+    EXPECT_FALSE(data.Home.isOpen());
+    EXPECT_FALSE(data.rsInventory.isOpen());
+    EXPECT_TRUE(QFileInfo::exists(backupFile()));
+    // The emptied row could not be purged; it is still there for the next exit.
+    EXPECT_TRUE(rowsOf(t->paths().databaseFile(), &DataEnvironment::rsIndoor).contains(QStringLiteral("0|0|0|0")));
+}
+
 TEST_F(ShutdownTest, RowsThatNameNothingAreRemovedAndEveryOtherRowStays)
 {
     DataEnvironment& data = t->Data1();
