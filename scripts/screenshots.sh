@@ -254,7 +254,19 @@ run_warranty() {
   sql "UPDATE Personal_Info SET IntroDone='1', WarrantyCheck='Checked', Notify='No';"
   start_program
   shot_warranty
-  stop_program
+  press alt+s                      # "&Save"
+  press Return                     # "Your Warranty Information Has Been Saved!"
+  press alt+m                      # "&Main Menu"
+  press Return                     # Yes to "Any Unsaved Changes Will Be Lost...Continue?"
+  press alt+x                      # "E&xit"
+  press Return                     # Yes
+  wait_for_end
+  # What a person would find stored, and in the backup.
+  echo "stored: $(sql "SELECT Area, Location, Category, Type, Amount, PartsWarrantyType, PartsCoverage,
+    PartsAmount, PartsExpireMonth, PartsExpireDay, PartsExpireYear, LaborWarrantyType, WarrantyTerms
+    FROM Inventory ORDER BY AssetNumber DESC LIMIT 1;")"
+  echo "running total: $(sql "SELECT AssetValue FROM Personal_Info;") (ten-thousandths)"
+  ls -l "$DATA/Tallowmere/Backup"
 }
 
 # SHOTS_RUNS picks runs (the first run makes the database the others start from).

@@ -628,6 +628,9 @@ void frmAddUpDel::check_Entries()
     const QString price = txtPPrice->Text();
     if (price == QStringLiteral("$.00") || price.isEmpty() || !IsCurrency(price))
         return fail(kPriceMissing, txtPPrice);
+    // Enter presses the default button without leaving the box, so the amount is finished here
+    // as leaving it would have ("$1450" is stored as "$1450.00").
+    txtPPrice->onLostFocus();
 
     // The receipt place follows the receipt option chosen now.
     const bool noReceipt = !optRecOnFile[0]->Value();

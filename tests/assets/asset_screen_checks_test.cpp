@@ -109,12 +109,13 @@ TEST_F(AssetChecksTest, APriceLeftUnfinishedByEnterIsRefusedAndNothingIsWritten)
     EXPECT_EQ(diskRows(layouts::Inventory()).size(), rowsOnDisk);
     EXPECT_EQ(diskTotal(), before);
 
-    // With the price finished, Enter adds.
+    // With a digit behind the point, Enter adds, and the amount is stored finished.
     QTest::keyClick(s.txtPPrice, Qt::Key_5);
     t.msgs->expect(vbOK, QStringLiteral("Asset Has Been Added To Your Inventory!"));
     QTest::keyClick(s.txtPPrice, Qt::Key_Return);
     EXPECT_EQ(data().rsInventory.RecordCount(), 1);
     EXPECT_EQ(diskTotal(), before + Currency::fromCents(50));
+    EXPECT_EQ(diskRows(layouts::Inventory()).back().at(fld::Inventory::Amount).text(), QStringLiteral("$.50"));
 }
 
 TEST_F(AssetChecksTest, ReceiptPlaceFollowsTheReceiptOptionChosenNow)
