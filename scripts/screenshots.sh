@@ -162,6 +162,17 @@ shot_asset_refused() {
   press Return # OK
 }
 
+# The asset screen of another area: back to the main menu, then that area's "&Add".
+shot_asset_screen_of() {
+  local key="$1" name="$2"
+  press alt+c  # "&Cancel"
+  press Return # Yes to "Any Unsaved Changes Will Be Lost...Continue?"
+  press alt+m  # the area menu's "&Main Menu"
+  press "$key"
+  press alt+a
+  shot "$name"
+}
+
 # The warranty road: a new asset added with the warranty box ticked opens its warranty screen.
 shot_warranty() {
   sleep 2.2
@@ -247,6 +258,8 @@ run_assets() {
   shot_area_menu
   shot_asset_screen
   shot_asset_refused
+  shot_asset_screen_of alt+o 08-asset-add-outdoor
+  shot_asset_screen_of alt+m 08-asset-add-mobile
   stop_program
 }
 
