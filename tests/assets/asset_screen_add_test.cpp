@@ -117,13 +117,7 @@ TEST_F(AssetAddTest, AFailedWriteLeavesRowTotalAndLookupTableUntouched)
     type(s.cmbType, "Espresso Machine"); // a new item, so the lookup row is written too
     const qint64 lookupBefore = data().rsIndoor.RecordCount();
     // The row, the total, the lookup row and the commit: whichever write fails, none stays.
-    for (int failing = 1; failing <= 4; ++failing) {
-        SCOPED_TRACE(failing);
-        int writes = 0;
-        data().Home.failWrite = [&writes, failing] { return ++writes == failing; };
-        t.msgs->expect(vbOK, QStringLiteral("The Asset Could Not Be Saved...Your Inventory Has Not Been Changed!"));
-        s.cmdAdd->press();
-        data().Home.failWrite = nullptr;
+    addWithEachWriteFailing([&] {
         EXPECT_EQ(lastBox().style, 16);
         EXPECT_EQ(data().rsInventory.RecordCount(), 0);
         EXPECT_EQ(data().rsIndoor.RecordCount(), lookupBefore);
@@ -132,7 +126,7 @@ TEST_F(AssetAddTest, AFailedWriteLeavesRowTotalAndLookupTableUntouched)
         EXPECT_EQ(diskRows(layouts::IndoorItems()).size(), size_t(lookupBefore));
         EXPECT_EQ(diskTotal(), Currency::fromDollars(50));
         EXPECT_TRUE(s.Visible());
-    }
+    });
 
     // The same entries save once the store writes again, even with the owner's row left
     // behind by another screen.
@@ -152,17 +146,11 @@ TEST_F(AssetAddTest, AFailedIndoorAddWithANewItemKeepsTheEntriesDespiteTheClearP
     ASSERT_EQ(s.chkClear->Value(), 1);
     enterValidAsset("80");
     s.cmbType->setText(QStringLiteral("Espresso Machine"));
-    for (int failing = 1; failing <= 4; ++failing) {
-        SCOPED_TRACE(failing);
-        int writes = 0;
-        data().Home.failWrite = [&writes, failing] { return ++writes == failing; };
-        t.msgs->expect(vbOK, QStringLiteral("The Asset Could Not Be Saved...Your Inventory Has Not Been Changed!"));
-        s.cmdAdd->press();
-        data().Home.failWrite = nullptr;
+    addWithEachWriteFailing([&] {
         EXPECT_EQ(s.cmbLoc->Text(), QStringLiteral("Kitchen"));
         EXPECT_EQ(s.cmbType->Text(), QStringLiteral("Espresso Machine"));
         EXPECT_EQ(s.txtPPrice->Text(), QStringLiteral("$80.00"));
-    }
+    });
 }
 
 TEST_F(AssetAddTest, ClearPreferenceResetsTheScreenAfterTheAdd)

@@ -11,6 +11,7 @@
 #include "support/test_program.h"
 
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace tlm::test {
@@ -83,6 +84,21 @@ protected:
             inv.setField(f, QStringLiteral("W%1").arg(f));
         inv.Update();
         return inv.Fields(Inv::AssetNumber).toInteger();
+    }
+
+    // Presses Add once for each of the four writes of an add failing in turn (the row, the
+    // total, the lookup row, the commit); `check` then looks at what stayed.
+    void addWithEachWriteFailing(const std::function<void()>& check)
+    {
+        for (int failing = 1; failing <= 4; ++failing) {
+            SCOPED_TRACE(failing);
+            int writes = 0;
+            data().Home.failWrite = [&writes, failing] { return ++writes == failing; };
+            t.msgs->expect(vbOK, QStringLiteral("The Asset Could Not Be Saved...Your Inventory Has Not Been Changed!"));
+            screen().cmdAdd->press();
+            data().Home.failWrite = nullptr;
+            check();
+        }
     }
 
     void setTotal(Currency c)
