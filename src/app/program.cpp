@@ -41,6 +41,10 @@ Program::Program(Paths paths, Services services)
 {
     if (!services_.processes)
         services_.processes = std::make_unique<ProcessList>();
+    if (!services_.printer)
+        services_.printer = std::make_unique<report::SystemPrinter>();
+    if (!services_.saveDialog)
+        services_.saveDialog = std::make_unique<report::SystemSaveFileDialog>();
     forms_.help = services_.help.get();
 }
 

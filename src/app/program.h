@@ -7,6 +7,7 @@
 #include "platform/msgbox.h"
 #include "platform/paths.h"
 #include "platform/processes.h"
+#include "platform/report/printing.h"
 
 #include <functional>
 #include <memory>
@@ -48,6 +49,9 @@ public:
         std::unique_ptr<MessageBoxService> messages;
         std::unique_ptr<ProcessList> processes;
         std::unique_ptr<HelpService> help;
+        // The reports' printer and the save dialog of their PDF export (the system's when not given).
+        std::unique_ptr<report::PrinterService> printer;
+        std::unique_ptr<report::SaveFileDialog> saveDialog;
     };
 
     Program(Paths paths, Services services);
@@ -60,6 +64,8 @@ public:
     Clock& clock() { return clock_; }
     ProcessList& processes() { return *services_.processes; }
     HelpService& help() { return *services_.help; }
+    report::PrinterService& printer() { return *services_.printer; }
+    report::SaveFileDialog& saveDialog() { return *services_.saveDialog; }
     FormManager& forms() { return forms_; }
 
     int msgBox(const QString& text, int style, const QString& title = kTitle);

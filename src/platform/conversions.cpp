@@ -198,6 +198,23 @@ QString DateText(const QDate& date)
 
 QString ShortDate(const QDate& date) { return DateText(date); }
 
+QString LongTime(const QTime& time)
+{
+    const int hour = time.hour() % 12 == 0 ? 12 : time.hour() % 12;
+    return QStringLiteral("%1:%2:%3 %4")
+        .arg(hour)
+        .arg(time.minute(), 2, 10, QChar(u'0'))
+        .arg(time.second(), 2, 10, QChar(u'0'))
+        .arg(time.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+}
+
+QString FormatDollars(Currency amount)
+{
+    // The one-section number format puts a minus sign in front, not the currency parentheses.
+    const QString text = FormatCurrency(amount);
+    return amount.raw < 0 ? u'-' + text.mid(1, text.size() - 2) : text;
+}
+
 namespace {
 
 bool likeAt(const QString& t, qsizetype ti, const QString& p, qsizetype pi)

@@ -2,6 +2,7 @@
 // The regional formats the screens rely on, fixed to United States English whatever the
 // machine's locale: amounts "$#,##0.00", dates month/day/year.
 #include <QDate>
+#include <QTime>
 #include <QString>
 #include <compare>
 #include <stdexcept>
@@ -50,6 +51,10 @@ bool IsDate(const QString& text);
 QString DateText(const QDate& date);
 // The short date format of the platform (United States: m/d/yyyy).
 QString ShortDate(const QDate& date);
+// The long time format of the platform (United States: h:mm:ss AM).
+QString LongTime(const QTime& time);
+// An amount through the number format "$"#,##0.00: "$1,250.00", a negative "-$1,250.00".
+QString FormatDollars(Currency amount);
 
 // Whole-text pattern match: "*" any run, "?" one character, "#" one digit,
 // "[a-z]" a set or range, "[!...]" its complement; case-sensitive.

@@ -1,12 +1,15 @@
 #pragma once
-// The report window "Asset Information Form". Its pages come with the printing issue.
-#include "ui/screen.h"
+// The blank asset information form, filled in by hand: labels and empty boxes, no data.
+#include "search/report_screen.h"
 
 namespace tlm::screens {
 
-class FillOutForm : public Screen {
+class FillOutForm : public ReportScreen {
 public:
     explicit FillOutForm(Program& program);
+
+protected:
+    report::Rows readRows() override;
 };
 
 } // namespace tlm::screens

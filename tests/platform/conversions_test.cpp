@@ -211,3 +211,13 @@ TEST(UCase, UpperCasesLettersOnly)
     EXPECT_EQ(UCase(""), "");
     EXPECT_EQ(UCase(QStringLiteral("café")), QStringLiteral("CAFÉ"));
 }
+
+TEST(Formats, LongTimeAndTheDollarNumberFormat)
+{
+    EXPECT_EQ(LongTime(QTime(0, 5, 9)), "12:05:09 AM");
+    EXPECT_EQ(LongTime(QTime(12, 0, 0)), "12:00:00 PM");
+    EXPECT_EQ(LongTime(QTime(23, 59, 1)), "11:59:01 PM");
+    EXPECT_EQ(FormatDollars(CCur("$1250.5")), "$1,250.50");
+    EXPECT_EQ(FormatDollars(Currency{}), "$0.00");
+    EXPECT_EQ(FormatDollars(CCur("-1234.565")), "-$1,234.57");
+}

@@ -1,5 +1,6 @@
 #include "support/test_program.h"
 
+#include <QPrinter>
 #include <gtest/gtest.h>
 
 namespace tlm::test {
@@ -31,6 +32,36 @@ QStringList ScriptedMessageBoxes::texts() const
     return list;
 }
 
+report::PrintOutcome FakePrinter::print(QWidget*, const report::PrintJob& job)
+{
+    ++dialogs;
+    if (mode == Mode::Cancel)
+        return report::PrintOutcome::Cancelled;
+    const QString file = mode == Mode::Fail
+                             ? folder_ + QStringLiteral("/no such printer/out.pdf")
+                             : folder_ + QStringLiteral("/printed-%1.pdf").arg(dialogs);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printer.setPageLayout(job.pageLayout);
+    if (!job.render(printer))
+        return report::PrintOutcome::Failed;
+    printedFiles << file;
+    return report::PrintOutcome::Printed;
+}
+
+QString ScriptedSaveDialog::getSaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&)
+{
+    ++shown;
+    if (answers_.empty()) {
+        ADD_FAILURE() << "Unexpected save dialog";
+        return QString();
+    }
+    QString file = answers_.front();
+    answers_.pop_front();
+    return file;
+}
+
 TestProgram::TestProgram()
 {
     Program::Services services;
@@ -43,6 +74,12 @@ TestProgram::TestProgram()
     services.messages = std::move(m);
     services.processes = std::move(p);
     services.help = std::move(h);
+    auto pr = std::make_unique<FakePrinter>(dir.path());
+    auto sd = std::make_unique<ScriptedSaveDialog>();
+    printer = pr.get();
+    saveDialog = sd.get();
+    services.printer = std::move(pr);
+    services.saveDialog = std::move(sd);
     program = std::make_unique<Program>(Paths(dir.path() + QStringLiteral("/Tallowmere")), std::move(services));
     program->clock().setFixed(QDateTime(QDate(2026, 6, 15), QTime(10, 0)));
 }

@@ -51,6 +51,35 @@ public:
     std::vector<int> topics;
 };
 
+// A printer without paper: it prints into a PDF file in the test's folder, is cancelled in its
+// dialog, or fails as a printer that is not there (its output cannot be opened).
+class FakePrinter : public report::PrinterService {
+public:
+    enum class Mode { Print, Cancel, Fail };
+    explicit FakePrinter(QString folder) : folder_(std::move(folder)) {}
+    report::PrintOutcome print(QWidget* parent, const report::PrintJob& job) override;
+
+    Mode mode = Mode::Print;
+    int dialogs = 0;
+    QStringList printedFiles;
+
+private:
+    QString folder_;
+};
+
+// The PDF export's save dialog, answered from a queue; a dialog nobody expected fails the test.
+class ScriptedSaveDialog : public report::SaveFileDialog {
+public:
+    QString getSaveFileName(QWidget* parent, const QString& caption, const QString& suggestedFile,
+                            const QString& filter, const QString& defaultSuffix) override;
+    // The next dialog answers `file` (an empty text cancels).
+    void expect(const QString& file) { answers_.push_back(file); }
+    int shown = 0;
+
+private:
+    std::deque<QString> answers_;
+};
+
 class TestProgram {
 public:
     TestProgram();
@@ -67,6 +96,8 @@ public:
     ScriptedMessageBoxes* msgs = nullptr;
     FakeProcesses* processes = nullptr;
     RecordingHelp* help = nullptr;
+    FakePrinter* printer = nullptr;
+    ScriptedSaveDialog* saveDialog = nullptr;
     std::unique_ptr<Program> program;
 };
 

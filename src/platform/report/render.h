@@ -1,0 +1,30 @@
+#pragma once
+// Paints laid-out pages. The same painting serves the preview, the printer and the PDF file.
+#include "platform/report/report.h"
+
+#include <QFont>
+#include <QPageLayout>
+
+class QPrinter;
+
+namespace tlm::report {
+
+// The report's font with its size in twips (the painter draws in twips). Times New Roman is
+// Liberation Serif here, which has the same metrics.
+QFont qFont(const Font& font);
+
+// The paper of a layout, with no margins of the printer's own: the pages place everything.
+QPageLayout pageLayoutOf(const Layout& layout);
+
+// Draws one page (0-based); the painter's units are twips from the paper's top-left corner.
+void paintPage(QPainter& painter, const Layout& layout, int page);
+
+// Prints the printer's page range (all pages when it has none) at full page. False when the
+// printer refused to start or to take a page.
+bool render(QPrinter& printer, const Layout& layout);
+
+// Writes the pages as a PDF file. False when the file could not be written; no partial file
+// is left behind.
+bool exportPdf(const Layout& layout, const QString& file, const QString& title);
+
+} // namespace tlm::report

@@ -1,0 +1,310 @@
+#include "support/test_program.h"
+
+#include "data/fields.h"
+#include "data/placeholders.h"
+#include "platform/report/render.h"
+#include "search/AssetReport.h"
+#include "search/CoverSheet.h"
+#include "search/FillOutForm.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tlm::test {
+namespace {
+
+using report::Item;
+namespace Prt = fld::Print;
+
+const QString kPrintingError = QStringLiteral(
+    "A Printing Error Has Occurred...You May Not Have A Printer Installed Or Is Installed Incorrectly.");
+
+// Page header height and detail height of the asset report, and the paper's top margin.
+constexpr int kTop = 720, kLeft = 720, kHeader = 1680, kDetail = 1950;
+
+QStringList assetRow(int n)
+{
+    return {QString::number(100 + n), n % 2 ? "Indoor" : "outdoor", QStringLiteral("Room %1").arg(n), "Electronics",
+            QStringLiteral("Item %1").arg(n), "2004", QStringLiteral("Make %1").arg(n), "M-1", QStringLiteral("SN-%1").arg(n),
+            "3/7/2006", QStringLiteral("$%1.00").arg(n * 10000 + 1450), "Yes", "File Cabinet", QStringLiteral("Description %1").arg(n)};
+}
+
+// The text of control `name` on a page (of the detail row `row`, or outside the detail).
+QString textOf(const report::Layout& layout, int page, const QString& name, qsizetype row = -1)
+{
+    for (const Item& item : layout.itemsNamed(page, name))
+        if (item.row == row)
+            return item.text;
+    return QStringLiteral("<missing>");
+}
+
+Item itemOf(const report::Layout& layout, int page, const QString& name, qsizetype row = -1)
+{
+    for (const Item& item : layout.itemsNamed(page, name))
+        if (item.row == row)
+            return item;
+    ADD_FAILURE() << "no " << name.toStdString() << " on page " << page;
+    return {};
+}
+
+int pdfPages(const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray pdf = f.readAll();
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page/") +
+               pdf.count("/Type /Page>"));
+}
+
+class ReportTest : public ::testing::Test {
+protected:
+    ReportTest() { t.openData(); }
+
+    void fillPrint(int rows)
+    {
+        Recordset& print = t->Data1().rsPrint;
+        for (int n = 1; n <= rows; ++n) {
+            print.AddNew();
+            const QStringList values = assetRow(n);
+            for (int i = 0; i < Prt::Count; ++i)
+                print.setField(i, values.at(i));
+            print.Update();
+        }
+    }
+
+    std::vector<screens::ReportScreen*> reports()
+    {
+        return {&t->AssetReport(), &t->CoverSheet(), &t->FillOutForm()};
+    }
+
+    // Presses `button`, which must end in the printing error and nothing else.
+    void expectPrintingError(screens::ReportScreen& report, QPushButton* button)
+    {
+        t.msgs->expect(vbOK, kPrintingError);
+        button->click();
+        ASSERT_EQ(t.msgs->shown.size(), 1u) << report.documentName().toStdString();
+        EXPECT_EQ(t.msgs->shown[0].style, 16);
+        EXPECT_EQ(t.msgs->shown[0].title, kTitle);
+        EXPECT_TRUE(report.Visible()) << "the window stays as it was";
+        t.msgs->shown.clear();
+    }
+
+    TestProgram t;
+};
+
+TEST_F(ReportTest, AssetReportPrintsEveryPrintRowInItsPlaceOnNumberedPages)
+{
+    fillPrint(13);
+    // A walk by another screen left the shared cursor at the end: the report still starts at the first row.
+    Recordset& print = t->Data1().rsPrint;
+    while (!print.isEOF())
+        print.MoveNext();
+
+    screens::AssetReport& report = t->AssetReport();
+    report.Show();
+    EXPECT_TRUE(report.Visible());
+    EXPECT_FALSE(print.isEOF()) << "the report leaves Print on a row";
+    EXPECT_EQ(print.text(Prt::AssetNumber), QStringLiteral("101"));
+
+    const report::Layout& layout = report.layout();
+    ASSERT_EQ(layout.pageCount(), 3); // 6 blocks a page
+    for (int page = 0; page < 3; ++page) {
+        EXPECT_EQ(textOf(layout, page, "Label10"), QStringLiteral("Tallowmere"));
+        EXPECT_EQ(textOf(layout, page, "Label21"), QStringLiteral("Asset Report"));
+        EXPECT_EQ(textOf(layout, page, "Label17"), QStringLiteral("6/15/2026"));
+        EXPECT_EQ(textOf(layout, page, "Label15"), QStringLiteral("10:00:00 AM"));
+        EXPECT_EQ(textOf(layout, page, "Label16"), QString::number(page + 1));
+        EXPECT_EQ(textOf(layout, page, "Label20"), QStringLiteral("3"));
+    }
+    EXPECT_EQ(itemOf(layout, 0, "Label10").rect, QRect(kLeft + 3570, kTop + 750, 3750, 420));
+    EXPECT_EQ(itemOf(layout, 2, "Label20").rect, QRect(kLeft + 9600, kTop + 1275, 795, 300));
+    EXPECT_EQ(itemOf(layout, 1, "Image1").rect, QRect(kLeft + 4995, kTop + 60, 900, 615));
+
+    // Every row once, in the table's order, whole on its page; field 0 is not printed.
+    qsizetype next = 0;
+    for (int page = 0; page < 3; ++page) {
+        for (const report::Band& band : layout.bands(page)) {
+            if (band.row < 0)
+                continue;
+            EXPECT_EQ(band.row, next++);
+            EXPECT_LE(band.top + kDetail, 15840 - 720) << "a block runs off page " << page;
+        }
+    }
+    EXPECT_EQ(next, 13);
+    for (const Item& item : layout.items(0))
+        EXPECT_NE(item.text, QStringLiteral("101"));
+
+    // The 8th row is the 2nd block of page 2: every field under its label, from Print.
+    const qsizetype row = 7;
+    const int top = kTop + kHeader + kDetail;
+    const QStringList values = assetRow(8);
+    const std::pair<const char*, int> fields[] = {
+        {"txtArea", Prt::Area}, {"txtLocation", Prt::Location}, {"txtCategory", Prt::Category},
+        {"txtType", Prt::Type}, {"txtYear", Prt::Year}, {"txtMake", Prt::Make}, {"txtModel", Prt::Model},
+        {"txtSerialVINID", Prt::Serial}, {"txtReceipt", Prt::Receipt}, {"txtReceiptLocation", Prt::ReceiptLocation},
+        {"txtDatePurchased", Prt::DatePurchased}, {"txtDescription", Prt::Description}};
+    for (const auto& [name, field] : fields)
+        EXPECT_EQ(textOf(layout, 1, name, row), values.at(field)) << name;
+    EXPECT_EQ(textOf(layout, 1, "txtAmount", row), QStringLiteral("$81,450.00"));
+    EXPECT_EQ(textOf(layout, 1, "Label14", row), QStringLiteral("Receipt Location:"));
+    EXPECT_EQ(itemOf(layout, 1, "txtAmount", row).rect, QRect(kLeft + 8835, top + 975, 1365, 300));
+    EXPECT_EQ(itemOf(layout, 1, "Label12", row).rect, QRect(kLeft + 7035, top + 975, 1680, 300));
+    EXPECT_EQ(itemOf(layout, 1, "txtSerialVINID", row).rect, QRect(kLeft + 4845, top + 975, 2100, 300));
+    EXPECT_EQ(itemOf(layout, 1, "txtDescription", row).rect, QRect(kLeft + 1770, top + 1380, 8445, 450));
+    EXPECT_EQ(itemOf(layout, 1, "Label2", row).rect, QRect(kLeft + 465, top + 1335, 1200, 240));
+
+    // The pages are read when the report is shown, not while it stays open.
+    print.MoveFirst();
+    print.Delete();
+    EXPECT_EQ(report.layout().pageCount(), 3);
+    report.Hide();
+    report.Show();
+    EXPECT_EQ(report.layout().pageCount(), 2);
+    EXPECT_EQ(textOf(report.layout(), 0, "txtArea", 0), QStringLiteral("outdoor"));
+}
+
+TEST_F(ReportTest, CoverSheetPrintsTheStoredTextsAsTheyAre)
+{
+    screens::CoverSheet& sheet = t->CoverSheet();
+    sheet.Show();
+    const report::Layout& first = sheet.layout();
+    ASSERT_EQ(first.pageCount(), 1);
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text7", "Text11", "Text12", "Text13", "Text14"})
+        EXPECT_EQ(textOf(first, 0, name, 0), stored::None) << name;
+    for (const char* name : {"Text8", "Text16", "Text19", "Text20", "Text9", "Text10"})
+        EXPECT_EQ(textOf(first, 0, name, 0), stored::NoPhone3) << name;
+    for (const char* name : {"Text17", "Text21", "Text18"})
+        EXPECT_EQ(textOf(first, 0, name, 0), stored::NoPhone4) << name;
+    EXPECT_EQ(textOf(first, 0, "Text15", 0), QStringLiteral("$0.00"));
+    sheet.Hide();
+
+    Recordset& general = t->Data1().general();
+    general.setField(fld::PersonalInfo::WorkPhone2, QStringLiteral("555"));
+    general.setField(fld::PersonalInfo::First, QStringLiteral("none"));
+    general.setField(fld::PersonalInfo::AssetValue, CCur(QStringLiteral("1234567.5")));
+    general.Update();
+    sheet.Show();
+    const report::Layout& later = sheet.layout();
+    EXPECT_EQ(textOf(later, 0, "Text20", 0), QStringLiteral("555")); // the column with the double blank
+    EXPECT_EQ(textOf(later, 0, "Text1", 0), QStringLiteral("none"));
+    EXPECT_EQ(textOf(later, 0, "Text15", 0), QStringLiteral("$1,234,567.50"));
+    EXPECT_EQ(textOf(later, 0, "Label3"), QStringLiteral("Asset Report"));
+    const int top = kTop + 1980;
+    EXPECT_EQ(itemOf(later, 0, "Text15", 0).rect, QRect(kLeft + 3456, top + 9792, 4455, 420));
+    EXPECT_EQ(itemOf(later, 0, "Label18", 0).rect, QRect(kLeft + 2304, top + 7488, 3030, 285));
+    EXPECT_EQ(itemOf(later, 0, "Text11", 0).rect, QRect(kLeft + 5475, top + 6210, 5340, 360));
+}
+
+TEST_F(ReportTest, FillOutFormIsOnePageOfLabelsAndEmptyBoxes)
+{
+    screens::FillOutForm& form = t->FillOutForm();
+    form.Show();
+    const report::Layout& layout = form.layout();
+    ASSERT_EQ(layout.pageCount(), 1);
+    int boxes = 0;
+    for (const Item& item : layout.items(0)) {
+        EXPECT_NE(item.kind, report::Control::Kind::Field);
+        boxes += item.kind == report::Control::Kind::Shape;
+    }
+    EXPECT_EQ(boxes, 11);
+    EXPECT_EQ(itemOf(layout, 0, "Shape11", 0).rect, QRect(kLeft + 3744, kTop + 9216, 6195, 1440));
+    EXPECT_EQ(itemOf(layout, 0, "Label26", 0).rect, QRect(kLeft + 1008, kTop + 8496, 2580, 285));
+    EXPECT_EQ(textOf(layout, 0, "Label24", 0), QStringLiteral("(Format: mm/dd/yyyy)"));
+}
+
+// What a person would see cut: a caption wider than its box.
+TEST_F(ReportTest, EveryCaptionFitsItsBox)
+{
+    fillPrint(1);
+    for (screens::ReportScreen* report : reports()) {
+        report->Refresh();
+        for (const Item& item : report->layout().items(0)) {
+            if (item.kind != report::Control::Kind::Label)
+                continue;
+            const qreal width = QFontMetricsF(report::qFont(item.control->font)).horizontalAdvance(item.text);
+            EXPECT_LE(width, item.rect.width())
+                << report->documentName().toStdString() << " " << item.name.toStdString() << " \""
+                << item.text.toStdString() << "\"";
+        }
+    }
+}
+
+TEST_F(ReportTest, AFailedPrintOrExportShowsThePrintingError)
+{
+    fillPrint(2);
+    for (screens::ReportScreen* report : reports()) {
+        report->Show();
+        t.printer->mode = FakePrinter::Mode::Fail;
+        expectPrintingError(*report, report->viewer->cmdPrint);
+
+        t.saveDialog->expect(t.root() + QStringLiteral("/no such folder/report.pdf"));
+        expectPrintingError(*report, report->viewer->cmdExport);
+        EXPECT_FALSE(QFile::exists(t.root() + QStringLiteral("/no such folder/report.pdf")));
+
+        // Cancelled dialogs are no errors.
+        t.printer->mode = FakePrinter::Mode::Cancel;
+        report->viewer->cmdPrint->click();
+        t.saveDialog->expect(QString());
+        report->viewer->cmdExport->click();
+
+        t.printer->mode = FakePrinter::Mode::Print;
+        report->viewer->cmdPrint->click();
+        EXPECT_TRUE(t.msgs->shown.empty());
+        ASSERT_FALSE(t.printer->printedFiles.isEmpty());
+        EXPECT_EQ(pdfPages(t.printer->printedFiles.last()), 1);
+        report->Hide();
+    }
+}
+
+TEST_F(ReportTest, ExportWritesEveryReportAsAPdfOfItsPages)
+{
+    fillPrint(8);
+    const std::pair<screens::ReportScreen*, int> expected[] = {
+        {&t->AssetReport(), 2}, {&t->CoverSheet(), 1}, {&t->FillOutForm(), 1}};
+    for (const auto& [report, pages] : expected) {
+        report->Show();
+        const QString file = t.root() + QStringLiteral("/%1.pdf").arg(report->documentName());
+        t.saveDialog->expect(file);
+        report->viewer->cmdExport->click();
+        EXPECT_GT(QFile(file).size(), 1000) << file.toStdString();
+        EXPECT_EQ(pdfPages(file), pages) << file.toStdString();
+        report->Hide();
+    }
+    EXPECT_TRUE(t.msgs->shown.empty());
+}
+
+TEST_F(ReportTest, TheWindowIsReadAndClosedFromTheKeyboard)
+{
+    fillPrint(13);
+    screens::AssetReport& report = t->AssetReport();
+    report.Show();
+    report::ReportViewer& v = *report.viewer;
+    EXPECT_EQ(v.lblPage->text(), QStringLiteral("Page 1 of 3"));
+    EXPECT_EQ(v.preview->pageCount(), 3);
+    EXPECT_FALSE(v.cmdPrevious->isEnabled());
+    v.cmdNext->click();
+    EXPECT_EQ(v.currentPage(), 2);
+    v.cmdLast->click();
+    EXPECT_EQ(v.currentPage(), 3);
+    EXPECT_EQ(v.lblPage->text(), QStringLiteral("Page 3 of 3"));
+    EXPECT_FALSE(v.cmdNext->isEnabled());
+    EXPECT_EQ(v.cmdExport->accessibleName(), QStringLiteral("Export to PDF"));
+    EXPECT_EQ(v.cmdPrint->accessibleDescription(), v.cmdPrint->toolTip());
+
+    QApplication::setActiveWindow(&report);
+    QTest::keyClick(v.cmdNext, Qt::Key_PageUp);
+    EXPECT_EQ(v.currentPage(), 2);
+    QTest::keyClick(v.cmdNext, Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(v.cmdClose->isDown()) << "Alt+C presses Close";
+    QTest::keyClick(v.cmdNext, Qt::Key_Escape);
+    EXPECT_FALSE(report.Visible()) << "the report is closed; another may be started";
+}
+
+} // namespace
+} // namespace tlm::test
