@@ -1,5 +1,6 @@
 // Exports the three reports, filled with a few believable assets and an owner, as PDF files
 // for a person to look at (scripts/report_pages.sh turns them into pictures).
+// Also saves a picture of the asset report's window as it opens.
 // Run: ./build/bench/report_pages OUTPUT-FOLDER
 #include "report_support.h"
 
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPixmap>
 
 using namespace tlm;
 
@@ -86,5 +88,11 @@ int main(int argc, char* argv[])
     ok = save(program.AssetReport(), out.filePath(QStringLiteral("asset-report.pdf"))) && ok;
     ok = save(program.CoverSheet(), out.filePath(QStringLiteral("cover-sheet.pdf"))) && ok;
     ok = save(program.FillOutForm(), out.filePath(QStringLiteral("fill-out-form.pdf"))) && ok;
+
+    screens::AssetReport& window = program.AssetReport();
+    window.setCaption(QStringLiteral("Asset Report - Tallowmere by Brindlecote Software"));
+    window.Show();
+    QApplication::processEvents();
+    ok = window.grab().save(out.filePath(QStringLiteral("asset-report-window.png"))) && ok;
     return ok ? 0 : 1;
 }

@@ -34,7 +34,7 @@ std::shared_ptr<const report::Design> design()
 
     report::Section& s = d->detail;
     s.name = QStringLiteral("Section1");
-    s.height = 1950;
+    s.height = 2040;
     // The rule that opens every block, so blocks stand apart and the first from the header.
     s.shape(QStringLiteral("Shape1"), {465, 0, 9750, 20}, true);
 

@@ -25,7 +25,7 @@ const QString kPrintingError = QStringLiteral(
     "A Printing Error Has Occurred...You May Not Have A Printer Installed Or Is Installed Incorrectly.");
 
 // Page header height and detail height of the asset report, and the paper's top margin.
-constexpr int kTop = 720, kLeft = 720, kHeader = 1680, kDetail = 1950;
+constexpr int kTop = 720, kLeft = 720, kHeader = 1680, kDetail = 2040;
 
 QStringList assetRow(int n)
 {

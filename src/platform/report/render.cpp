@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTextLayout>
+#include <unordered_map>
 
 namespace tlm::report {
 
@@ -36,24 +37,33 @@ QPageLayout pageLayoutOf(const Layout& layout)
 
 namespace {
 
-Qt::Alignment horizontal(Align align)
-{
-    switch (align) {
-    case Align::Center: return Qt::AlignHCenter;
-    case Align::Right: return Qt::AlignRight;
-    case Align::Left: break;
+// A report font with its metrics, made once per control for the whole print.
+struct TextFont {
+    explicit TextFont(const QFont& f) : font(f), metrics(f) {}
+    QFont font;
+    QFontMetricsF metrics;
+    // The last text measured in this font and its width: a label prints the same words in
+    // every block, and measuring is half the cost of a page.
+    QString lastText;
+    qreal lastWidth = 0;
+
+    qreal width(const QString& text)
+    {
+        if (text != lastText) {
+            lastText = text;
+            lastWidth = metrics.horizontalAdvance(text);
+        }
+        return lastWidth;
     }
-    return Qt::AlignLeft;
-}
+};
 
 // The lines of `text` broken to the box's width; what does not fit the box's height ends the
 // last line with an ellipsis, so a cut is visible.
-QStringList wrappedLines(QString text, const QFont& font, const QRectF& box)
+QStringList wrappedLines(QString text, const TextFont& f, const QRectF& box)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QChar::LineSeparator);
-    const QFontMetricsF fm(font);
-    const int fit = qMax(1, int(box.height() / fm.height()));
-    QTextLayout layout(text, font);
+    const int fit = qMax(1, int(box.height() / f.metrics.height()));
+    QTextLayout layout(text, f.font);
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     layout.setTextOption(option);
@@ -65,8 +75,7 @@ QStringList wrappedLines(QString text, const QFont& font, const QRectF& box)
             break;
         line.setLineWidth(box.width());
         if (lines.size() + 1 == fit) {
-            const QString rest = text.mid(line.textStart()).simplified();
-            lines << fm.elidedText(rest, Qt::ElideRight, box.width());
+            lines << text.mid(line.textStart()).simplified();
             break;
         }
         lines << text.mid(line.textStart(), line.textLength()).trimmed();
@@ -75,67 +84,116 @@ QStringList wrappedLines(QString text, const QFont& font, const QRectF& box)
     return lines;
 }
 
-void paintText(QPainter& painter, const Item& item)
-{
-    const Control& c = *item.control;
-    if (item.text.isEmpty())
-        return;
-    const QFont font = qFont(c.font);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    const QRectF box(item.rect);
-    const Qt::Alignment flags = horizontal(c.align) | Qt::AlignTop;
-    if (!c.wordWrap) {
-        const QString shown = QFontMetricsF(font).elidedText(item.text, Qt::ElideRight, box.width());
-        painter.drawText(box, int(flags | Qt::TextSingleLine), shown);
-        return;
+class PagePainter {
+public:
+    explicit PagePainter(QPainter& painter) : painter_(painter) {}
+
+    void paint(const Layout& layout, int page)
+    {
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing);
+        painter_.setRenderHint(QPainter::TextAntialiasing);
+        painter_.setPen(Qt::black);
+        current_ = nullptr;
+        for (const Item& item : layout.items(page)) {
+            switch (item.kind) {
+            case Control::Kind::Label:
+            case Control::Kind::Field: text(item); break;
+            case Control::Kind::Shape: shape(item); break;
+            case Control::Kind::Line: line(item); break;
+            case Control::Kind::Picture: picture(item); break;
+            }
+        }
+        painter_.restore();
     }
-    const qreal lineHeight = QFontMetricsF(font).height();
-    qreal y = box.top();
-    for (const QString& line : wrappedLines(item.text, font, box)) {
-        painter.drawText(QRectF(box.left(), y, box.width(), lineHeight), int(flags | Qt::TextSingleLine), line);
-        y += lineHeight;
+
+private:
+    TextFont& fontOf(const Control& c)
+    {
+        auto it = fonts_.find(&c);
+        if (it == fonts_.end())
+            it = fonts_.emplace(&c, TextFont(qFont(c.font))).first;
+        return it->second;
     }
-}
+
+    void text(const Item& item)
+    {
+        if (item.text.isEmpty())
+            return;
+        const Control& c = *item.control;
+        TextFont& f = fontOf(c);
+        if (current_ != &f) {
+            painter_.setFont(f.font);
+            painter_.setPen(Qt::black);
+            current_ = &f;
+        }
+        const QRectF box(item.rect);
+        if (!c.wordWrap) {
+            textLine(f, QString(item.text).replace(u'\n', u' ').remove(u'\r'), box, c.align);
+            return;
+        }
+        QRectF lineBox(box.left(), box.top(), box.width(), f.metrics.height());
+        for (const QString& l : wrappedLines(item.text, f, box)) {
+            textLine(f, l, lineBox, c.align);
+            lineBox.translate(0, f.metrics.height());
+        }
+    }
+
+    // One line at the top of `box`; a line wider than the box ends in an ellipsis.
+    void textLine(TextFont& f, QString text, const QRectF& box, Align align)
+    {
+        qreal width = f.width(text);
+        if (width > box.width()) {
+            text = f.metrics.elidedText(text, Qt::ElideRight, box.width());
+            width = f.metrics.horizontalAdvance(text);
+        }
+        qreal x = box.left();
+        if (align == Align::Center)
+            x += (box.width() - width) / 2;
+        else if (align == Align::Right)
+            x += box.width() - width;
+        painter_.drawText(QPointF(x, box.top() + f.metrics.ascent()), text);
+    }
+
+    void shape(const Item& item)
+    {
+        const Control& c = *item.control;
+        if (c.filled) {
+            painter_.fillRect(QRectF(item.rect), Qt::black);
+            return;
+        }
+        // The border lies inside the shape's box.
+        const qreal half = c.lineTwips / 2.0;
+        painter_.setPen(QPen(Qt::black, c.lineTwips, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawRect(QRectF(item.rect).adjusted(half, half, -half, -half));
+    }
+
+    void line(const Item& item)
+    {
+        painter_.setPen(QPen(Qt::black, item.control->lineTwips));
+        painter_.drawLine(QPointF(item.rect.left(), item.rect.top()),
+                          QPointF(item.rect.left() + item.rect.width(), item.rect.top() + item.rect.height()));
+    }
+
+    void picture(const Item& item)
+    {
+        if (!item.control->picture)
+            return;
+        painter_.save();
+        item.control->picture(painter_, QRectF(item.rect));
+        painter_.restore();
+        current_ = nullptr;
+    }
+
+    QPainter& painter_;
+    std::unordered_map<const Control*, TextFont> fonts_;
+    const TextFont* current_ = nullptr;
+};
 
 } // namespace
 
-void paintPage(QPainter& painter, const Layout& layout, int page)
-{
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    for (const Item& item : layout.items(page)) {
-        const Control& c = *item.control;
-        switch (item.kind) {
-        case Control::Kind::Label:
-        case Control::Kind::Field:
-            paintText(painter, item);
-            break;
-        case Control::Kind::Shape: {
-            // The border lies inside the shape's box.
-            const qreal half = c.lineTwips / 2.0;
-            painter.setPen(c.filled ? QPen(Qt::NoPen) : QPen(Qt::black, c.lineTwips, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-            painter.setBrush(c.filled ? QBrush(Qt::black) : QBrush(Qt::NoBrush));
-            painter.drawRect(c.filled ? QRectF(item.rect) : QRectF(item.rect).adjusted(half, half, -half, -half));
-            break;
-        }
-        case Control::Kind::Line:
-            painter.setPen(QPen(Qt::black, c.lineTwips));
-            painter.drawLine(QPointF(item.rect.topLeft()), QPointF(item.rect.left() + item.rect.width(),
-                                                                   item.rect.top() + item.rect.height()));
-            break;
-        case Control::Kind::Picture:
-            if (c.picture) {
-                painter.save();
-                c.picture(painter, QRectF(item.rect));
-                painter.restore();
-            }
-            break;
-        }
-    }
-    painter.restore();
-}
+void paintPage(QPainter& painter, const Layout& layout, int page) { PagePainter(painter).paint(layout, page); }
 
 bool render(QPrinter& printer, const Layout& layout)
 {
@@ -146,6 +204,7 @@ bool render(QPrinter& printer, const Layout& layout)
     if (!painter.begin(&printer))
         return false;
     const qreal scale = printer.resolution() / qreal(kTwipsPerInch);
+    PagePainter pages(painter);
     for (int page = first; page <= last; ++page) {
         if (page > first && !printer.newPage()) {
             painter.end();
@@ -153,7 +212,7 @@ bool render(QPrinter& printer, const Layout& layout)
         }
         painter.save();
         painter.scale(scale, scale);
-        paintPage(painter, layout, page - 1);
+        pages.paint(layout, page - 1);
         painter.restore();
     }
     return painter.end() && printer.printerState() != QPrinter::Error;
