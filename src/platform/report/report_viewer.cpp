@@ -95,7 +95,11 @@ ReportViewer::ReportViewer(PrinterService& printer, SaveFileDialog& saveDialog, 
     updatePageState();
 }
 
-ReportViewer::~ReportViewer() = default;
+ReportViewer::~ReportViewer()
+{
+    // The preview holds the preview printer, a member that goes before the children do.
+    delete preview;
+}
 
 QPushButton* ReportViewer::addCommand(const QString& caption, const QString& tip)
 {
