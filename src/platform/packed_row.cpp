@@ -5,13 +5,7 @@
 namespace tlm {
 
 namespace {
-
-// [uint32 count][uint32 end of each field][uint8 kind of each field][pad][char16_t text...]
-constexpr size_t kEndsAt = sizeof(std::uint32_t);
-size_t kindsAt(size_t n) { return kEndsAt + n * sizeof(std::uint32_t); }
-size_t charsAt(size_t n) { return (kindsAt(n) + n + 1) & ~size_t(1); }
 constexpr int kNumberUnits = sizeof(qint64) / sizeof(char16_t);
-
 } // namespace
 
 PackedRow::PackedRow(std::span<const Value> values)
@@ -38,49 +32,12 @@ PackedRow& PackedRow::operator=(const PackedRow& other)
     return *this;
 }
 
-int PackedRow::size() const
+size_t PackedRow::bytes() const
 {
     if (!data_)
         return 0;
-    std::uint32_t n;
-    std::memcpy(&n, data_.get(), sizeof n);
-    return int(n);
-}
-
-std::uint32_t PackedRow::end(int i) const
-{
-    std::uint32_t e;
-    std::memcpy(&e, data_.get() + kEndsAt + size_t(i) * sizeof e, sizeof e);
-    return e;
-}
-
-const char16_t* PackedRow::chars() const
-{
-    return reinterpret_cast<const char16_t*>(data_.get() + charsAt(size_t(size())));
-}
-
-size_t PackedRow::bytes() const
-{
     const int n = size();
-    return data_ ? charsAt(size_t(n)) + (n ? end(n - 1) : 0) * sizeof(char16_t) : 0;
-}
-
-Value::Kind PackedRow::kind(int i) const
-{
-    return Value::Kind(std::uint8_t(data_[kindsAt(size_t(size())) + size_t(i)]));
-}
-
-QStringView PackedRow::textView(int i) const
-{
-    const std::uint32_t b = begin(i);
-    return QStringView(chars() + b, qsizetype(end(i) - b));
-}
-
-qint64 PackedRow::number(int i) const
-{
-    qint64 n;
-    std::memcpy(&n, chars() + begin(i), sizeof n);
-    return n;
+    return charsAt(size_t(n)) + (n ? end(n - 1) : 0) * sizeof(char16_t);
 }
 
 Value PackedRow::value(int i) const
@@ -130,6 +87,27 @@ void PackedRowBuilder::addText(const char16_t* text, qsizetype length)
     ends_.push_back(std::uint32_t(chars_.size()));
 }
 
+void PackedRowBuilder::addUtf8(const char* text, qsizetype length)
+{
+    kinds_.push_back(std::uint8_t(Value::Kind::Text));
+    const size_t at = chars_.size();
+    // Most stored text is plain ASCII: widened as it is, without the decoder.
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    unsigned char high = 0;
+    for (qsizetype i = 0; i < length; ++i)
+        high |= bytes[i];
+    if (high < 0x80) {
+        chars_.insert(chars_.end(), bytes, bytes + length);
+        ends_.push_back(std::uint32_t(chars_.size()));
+        return;
+    }
+    chars_.resize(at + size_t(utf8_.requiredSpace(length)));
+    QChar* begin = reinterpret_cast<QChar*>(chars_.data() + at);
+    const QChar* end = utf8_.appendToBuffer(begin, QByteArrayView(text, length));
+    chars_.resize(at + size_t(end - begin));
+    ends_.push_back(std::uint32_t(chars_.size()));
+}
+
 void PackedRowBuilder::addNumber(Value::Kind kind, qint64 n)
 {
     kinds_.push_back(std::uint8_t(kind));
@@ -162,20 +140,20 @@ void PackedRowBuilder::add(const Value& v)
 PackedRow PackedRowBuilder::build() const
 {
     const size_t n = kinds_.size();
-    const size_t total = charsAt(n) + chars_.size() * sizeof(char16_t);
+    const size_t total = PackedRow::charsAt(n) + chars_.size() * sizeof(char16_t);
     PackedRow row;
     row.data_ = std::make_unique_for_overwrite<char[]>(total);
     char* p = row.data_.get();
     const std::uint32_t count = std::uint32_t(n);
     std::memcpy(p, &count, sizeof count);
     if (n) {
-        std::memcpy(p + kEndsAt, ends_.data(), n * sizeof(std::uint32_t));
-        std::memcpy(p + kindsAt(n), kinds_.data(), n);
+        std::memcpy(p + PackedRow::kEndsAt, ends_.data(), n * sizeof(std::uint32_t));
+        std::memcpy(p + PackedRow::kindsAt(n), kinds_.data(), n);
     }
-    if (charsAt(n) > kindsAt(n) + n)
-        p[kindsAt(n) + n] = 0;
+    if (PackedRow::charsAt(n) > PackedRow::kindsAt(n) + n)
+        p[PackedRow::kindsAt(n) + n] = 0;
     if (!chars_.empty())
-        std::memcpy(p + charsAt(n), chars_.data(), chars_.size() * sizeof(char16_t));
+        std::memcpy(p + PackedRow::charsAt(n), chars_.data(), chars_.size() * sizeof(char16_t));
     return row;
 }
 

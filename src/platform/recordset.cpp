@@ -292,8 +292,8 @@ void Database::verifyLayout(const TableLayout& layout)
 {
     sqlite3_stmt* st = statement(QStringLiteral("SELECT name FROM pragma_table_info(?1) ORDER BY cid"));
     Reset reset{st};
-    const QString& table = layout.table;
-    sqlite3_bind_text16(st, 1, table.utf16(), int(table.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
+    const QByteArray table = layout.table.toUtf8();
+    sqlite3_bind_text(st, 1, table.constData(), int(table.size()), SQLITE_TRANSIENT);
     QStringList found;
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW)
@@ -477,6 +477,9 @@ std::vector<Recordset::Row> Recordset::load()
         db_.raise(QStringLiteral("open %1").arg(layout_.table), st.rc);
     const bool tenThousandths = db_.amountsInTenThousandths();
     const int n = fieldCount();
+    std::vector<char> moneyColumn(size_t(n), 0);
+    for (int c : layout_.moneyColumns)
+        moneyColumn[size_t(c)] = 1;
     std::vector<Row> rows;
     PackedRowBuilder b;
     int rc;
@@ -484,7 +487,7 @@ std::vector<Recordset::Row> Recordset::load()
         b.clear();
         for (int i = 0; i < n; ++i) {
             const int col = i + 1;
-            const bool money = layout_.isMoney(i);
+            const bool money = moneyColumn[size_t(i)];
             switch (sqlite3_column_type(st.st, col)) {
             case SQLITE_NULL:
                 b.addNull();
@@ -511,8 +514,8 @@ std::vector<Recordset::Row> Recordset::load()
                 break;
             }
             default: {
-                const auto* p = static_cast<const char16_t*>(sqlite3_column_text16(st.st, col));
-                b.addText(p, sqlite3_column_bytes16(st.st, col) / qsizetype(sizeof(char16_t)));
+                const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st.st, col));
+                b.addUtf8(p, sqlite3_column_bytes(st.st, col));
                 break;
             }
             }
@@ -576,8 +579,9 @@ void Recordset::bindValue(sqlite3_stmt* st, int index, int ordinal, const Value&
         }
         [[fallthrough]];
     case Value::Kind::Text: {
-        const QString t = v.text();
-        sqlite3_bind_text16(st, index, t.utf16(), int(t.size() * sizeof(char16_t)), SQLITE_TRANSIENT);
+        // As UTF-8: SQLite drops a leading byte order mark from UTF-16 text.
+        const QByteArray utf8 = v.text().toUtf8();
+        sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
         break;
     }
     }

@@ -281,6 +281,7 @@ TEST_F(ReliabilityTest, AwkwardValuesRoundTripExactly)
         QStringLiteral("\"); DELETE FROM Personal_Info; --"),
         repeated(QStringLiteral("0123456789"), 1000),
         QStringLiteral("Grüße 東京 🏠"),
+        QStringLiteral("\uFEFFa byte order mark first"),
         QStringLiteral("line one\nline two\ttabbed\r\n"),
         QStringLiteral("  leading and trailing blanks  "),
         QStringLiteral("%1 %s %n \\ ? ?1 :name @x $y"),
