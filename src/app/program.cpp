@@ -29,7 +29,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
 #include <fcntl.h>
+#include <stdexcept>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -99,14 +101,19 @@ bool Program::lockDatabaseFolder()
 {
     if (lockFd_ >= 0)
         return true;
+    // The lock is held on the database folder itself, which is there whether or not it may be
+    // written: no file of ours decides whether the program may start.
     QDir().mkpath(paths_.databaseFolder());
-    const QByteArray file = QFile::encodeName(paths_.programFolder() + QStringLiteral("/.lock"));
-    const int fd = ::open(file.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    const QByteArray folder = QFile::encodeName(paths_.databaseFolder());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        throw std::runtime_error("the database folder cannot be opened");
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
         ::close(fd);
-        return false;
+        if (err == EWOULDBLOCK)
+            return false;
+        throw std::runtime_error("the database folder cannot be locked");
     }
     lockFd_ = fd;
     return true;

@@ -78,7 +78,8 @@ public:
     std::function<void(int)> onEnd;
 
     // An exclusive lock on the database folder, held for the whole run, so that a second
-    // copy never opens the same database, whatever its file is called.
+    // copy never opens the same database, whatever its file is called. False when another
+    // copy holds it; throws when the folder cannot be made or opened.
     bool lockDatabaseFolder();
     void unlockDatabaseFolder();
 

@@ -2,6 +2,7 @@
 
 #include "assets/frmAuto.h"
 #include "assets/frmWar.h"
+#include "data/find_asset.h"
 #include "lists/frmAddField.h"
 #include "lists/frmEditCmbBoxes.h"
 #include "search/AssetReport.h"
@@ -425,17 +426,7 @@ void frmAddUpDel::set_Add_Mode()
 
 bool frmAddUpDel::find_Asset()
 {
-    Recordset& inventory = Data1.rsInventory;
-    const QString wanted = program.frmSearchResults().id_num.trimmed();
-    if (wanted.isEmpty() || inventory.RecordCount() == 0)
-        return false;
-    inventory.MoveFirst();
-    while (!inventory.isEOF()) {
-        if (inventory.Fields(Inv::AssetNumber).text() == wanted)
-            return true;
-        inventory.MoveNext();
-    }
-    return false;
+    return findAsset(Data1.rsInventory, program.frmSearchResults().id_num);
 }
 
 void frmAddUpDel::load_Asset()
@@ -656,13 +647,6 @@ void frmAddUpDel::check_Entries()
 
 void frmAddUpDel::cmdAdd_Click() { save_It(); }
 
-void frmAddUpDel::cancelPending(std::initializer_list<Recordset*> tables)
-{
-    for (Recordset* rs : tables)
-        if (rs && rs->isOpen() && rs->editPending())
-            rs->CancelUpdate();
-}
-
 // Fields 1 to 14 from the boxes, as adding and updating store them.
 void frmAddUpDel::writeAssetFields(Recordset& inventory)
 {
@@ -696,6 +680,7 @@ void frmAddUpDel::save_It()
     bool lookupRowAdded = false;
     try {
         Transaction tx(Data1.Home);
+        EditGuard edit{&inventory, &Data1.rsGeneral, table};
         inventory.AddNew();
         writeAssetFields(inventory);
         for (int f : {Inv::PartsWarrantyType, Inv::PartsAmount, Inv::PartsCoverage, Inv::PartsExpireMonth,
@@ -713,7 +698,6 @@ void frmAddUpDel::save_It()
         lookupRowAdded = save_New_List_Items();
         tx.commit();
     } catch (const std::exception&) {
-        cancelPending({&inventory, &Data1.rsGeneral, table});
         msgBox(QStringLiteral("The Asset Could Not Be Saved...Your Inventory Has Not Been Changed!"), vbCritical);
         EntryFailed = true;
         return;
@@ -784,6 +768,7 @@ void frmAddUpDel::cmdUpdate_Click()
     try {
         // The row and the running total change together.
         Transaction tx(Data1.Home);
+        EditGuard edit{&inventory, &Data1.rsGeneral};
         if (txtDescription->Text().isEmpty())
             txtDescription->setText(stored::None);
         writeAssetFields(inventory);
@@ -796,7 +781,6 @@ void frmAddUpDel::cmdUpdate_Click()
         }
         tx.commit();
     } catch (const std::exception&) {
-        cancelPending({&inventory, &Data1.rsGeneral});
         msgBox(QStringLiteral("The Asset Could Not Be Updated...Your Inventory Has Not Been Changed!"), vbCritical);
         EntryFailed = true;
         return;
@@ -821,13 +805,13 @@ void frmAddUpDel::cmdDelete_Click()
         const Value storedPrice = inventory.Fields(Inv::Amount);
         const Currency price = IsCurrency(storedPrice.text()) ? storedPrice.toCurrency() : Currency{};
         Transaction tx(Data1.Home);
+        EditGuard edit(Data1.rsGeneral);
         inventory.Delete();
         Recordset& general = Data1.general();
         general.setField(General::AssetValue, general.Fields(General::AssetValue).toCurrency() - price);
         general.Update();
         tx.commit();
     } catch (const std::exception&) {
-        cancelPending({&Data1.rsGeneral});
         msgBox(QStringLiteral("The Asset Could Not Be Deleted...Your Inventory Has Not Been Changed!"), vbCritical);
         return;
     }
@@ -848,6 +832,7 @@ void frmAddUpDel::cmdPrint_Click()
         return;
     Recordset& print = Data1.rsPrint;
     try {
+        EditGuard edit(print);
         program.frmPrint().clear_Print_Database();
         print.AddNew();
         // A single asset printed from here is numbered 1, not by its asset number.
@@ -868,7 +853,6 @@ void frmAddUpDel::cmdPrint_Click()
         print.Update();
         program.AssetReport().Show();
     } catch (const std::exception&) {
-        cancelPending({&print});
         msgBox(QStringLiteral("Error Printing Report...Please Ensure Printer Is Turned On And Working Properly!"),
                vbCritical);
     }
@@ -989,11 +973,11 @@ void frmAddUpDel::openListEditor(const QString& which)
 void frmAddUpDel::storePreference(int field, CheckBox* box)
 {
     try {
+        EditGuard edit(Data1.rsGeneral);
         Recordset& general = Data1.general();
         general.setField(field, box->Value() == 1 ? stored::Checked : stored::Unchecked);
         general.Update();
     } catch (const std::exception&) {
-        cancelPending({&Data1.rsGeneral});
         msgBox(QStringLiteral("Your Preference Could Not Be Saved!"), vbCritical);
     }
 }

@@ -82,7 +82,6 @@ private:
     void fillItems();
     void openListEditor(const QString& which);
     void storePreference(int field, CheckBox* box);
-    void cancelPending(std::initializer_list<Recordset*> tables);
     void writeAssetFields(Recordset& inventory);
     QString currentYear() const;
 

@@ -1,6 +1,7 @@
 #include "assets/frmWar.h"
 
 #include "assets/frmAddUpDel.h"
+#include "data/find_asset.h"
 #include "shell/frmCalendar.h"
 #include "ui/screen_routines.h"
 
@@ -404,15 +405,7 @@ void frmWar::fill_Day_List(ComboBox* month, ComboBox* day)
 
 bool frmWar::find_Asset()
 {
-    Recordset& rs = Data1.rsInventory;
-    const qint64 id = program.frmAddUpDel().war_Id;
-    rs.MoveFirst();
-    while (!rs.isEOF()) {
-        if (rs.Fields(inv::AssetNumber).equalsNumber(id))
-            return true;
-        rs.MoveNext();
-    }
-    return false;
+    return findAsset(Data1.rsInventory, program.frmAddUpDel().war_Id);
 }
 
 void frmWar::load_It()
@@ -494,6 +487,7 @@ void frmWar::cmdSave_Click(int /*index*/)
     const auto orNone = [](const QString& t) { return t.isEmpty() ? stored::None : t; };
     Recordset& rs = Data1.rsInventory;
     try {
+        EditGuard edit(rs);
         rs.setField(inv::PartsWarrantyType, orUnknown(cmbParts->Text()));
         rs.setField(inv::PartsAmount, orNone(txtPAmt->Text()));
         rs.setField(inv::PartsCoverage, orNone(txtPCover->Text()));
@@ -509,8 +503,6 @@ void frmWar::cmdSave_Click(int /*index*/)
         rs.setField(inv::WarrantyTerms, orNone(txtDescription->Text()));
         rs.Update();
     } catch (const DatabaseError&) {
-        // Nothing may stay pending: the next move through the table would write it.
-        rs.CancelUpdate();
         msgBox(kNotWritten, vbCritical);
         return;
     }

@@ -114,11 +114,20 @@ void DataEnvironment::connect()
 {
     if (Home.isOpen())
         return;
+    // What a first start killed half-way left behind is never used, nor backed up.
+    Database::discardInterruptedCreation(file_);
     if (!QFileInfo::exists(file_)) {
         QDir().mkpath(QFileInfo(file_).absolutePath());
         createDelivered(file_);
     }
     Home.open(file_);
+    if (Home.amountsInTenThousandths() && !Home.isReadOnly()) {
+        try {
+            Home.convertAmounts({&layouts::PersonalInfo()});
+        } catch (const DatabaseError&) {
+            // Still read correctly in the first form; the next start tries again.
+        }
+    }
 }
 
 void DataEnvironment::openAll()
@@ -156,19 +165,6 @@ Recordset& DataEnvironment::general()
 
 namespace {
 
-QString createSql(const TableLayout& layout)
-{
-    QStringList cols;
-    for (int i = 0; i < layout.columns.size(); ++i) {
-        QString c = u'"' + layout.columns[i] + u'"';
-        // No declared type elsewhere: every value keeps the kind it was written with.
-        if (i == layout.autoKeyColumn)
-            c += QStringLiteral(" INTEGER PRIMARY KEY AUTOINCREMENT");
-        cols << c;
-    }
-    return QStringLiteral("CREATE TABLE \"%1\" (%2)").arg(layout.table, cols.join(QStringLiteral(", ")));
-}
-
 struct Category {
     const char* name;
     std::initializer_list<const char*> items;
@@ -203,7 +199,7 @@ void populate(Database& db)
     for (const TableLayout* l : {&layouts::Inventory(), &layouts::Print(), &layouts::PersonalInfo(),
                                  &layouts::BankInfo(), &layouts::IndoorItems(), &layouts::OutdoorItems(),
                                  &layouts::MobileItems()})
-        db.exec(createSql(*l));
+        db.createTable(*l);
 
     addLookupRows(db, layouts::IndoorItems(),
                   {"Kitchen", "Living Room", "Dining Room", "Family Room", "Master Bedroom", "Bedroom", "Bathroom",
@@ -253,9 +249,13 @@ void populate(Database& db)
 
 } // namespace
 
-void DataEnvironment::createDelivered(const QString& databaseFile)
+void DataEnvironment::createDelivered(const QString& databaseFile, const std::function<void(Database&)>& prepare)
 {
-    Database::create(databaseFile, populate);
+    Database::create(databaseFile, [&prepare](Database& db) {
+        if (prepare)
+            prepare(db);
+        populate(db);
+    });
 }
 
 } // namespace tlm

@@ -20,8 +20,9 @@ public:
     explicit DataEnvironment(QString databaseFile);
     ~DataEnvironment();
 
-    // Opens the connection; a missing database file is first created as delivered.
-    // A file that exists but is not the database is never replaced: this throws.
+    // Opens the connection; a missing database file is first created as delivered, and what
+    // an interrupted creation left is removed. A file that exists but is not the database is
+    // never replaced: this throws. Amounts of the first form are rewritten as amounts.
     void connect();
     // The start-up order: General, Bank, Indoor, Mobile, Inventory, Outdoor, Print.
     void openAll();
@@ -42,8 +43,9 @@ public:
 
     QString file() const { return file_; }
 
-    // Writes the delivered database (schema, built-in lookup rows, the owner's row) into a new file.
-    static void createDelivered(const QString& databaseFile);
+    // Writes the delivered database (schema, built-in lookup rows, the owner's row) into a new
+    // file; `prepare` sees the new connection first (tests make its writes fail).
+    static void createDelivered(const QString& databaseFile, const std::function<void(Database&)>& prepare = {});
 
 private:
     QString file_;

@@ -12,6 +12,7 @@ public:
 
     Value() = default;
     Value(const QString& text) : kind_(Kind::Text), text_(text) {}
+    Value(QString&& text) noexcept : kind_(Kind::Text), text_(std::move(text)) {}
     Value(const char* text) : kind_(Kind::Text), text_(QString::fromUtf8(text)) {}
     Value(Currency amount) : kind_(Kind::Money), number_(amount.raw) {}
     static Value number(qint64 n)

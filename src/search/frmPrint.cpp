@@ -33,11 +33,8 @@ void frmPrint::clear_Print_Database()
         return;
     if (Data1.rsInventory.RecordCount() != 0)
         search.pbSearch->setMax(int(std::min<qint64>(Data1.rsInventory.RecordCount(), INT_MAX)));
-    print.MoveFirst();
-    while (!print.isEOF()) {
-        print.Delete();
-        print.MoveNext();
-    }
+    // Every row in one statement, one write to disk: not one commit a row.
+    print.DeleteAll();
 }
 
 void frmPrint::Form_QueryUnload(int& cancel, int) { confirm_Close_Program(*this, cancel); }

@@ -7,7 +7,6 @@
 #include "shell/frmMain.h"
 
 #include <QFileInfo>
-#include <stdexcept>
 
 namespace tlm::screens {
 
@@ -31,6 +30,7 @@ void frmHeader::Form_Load()
         keyboardFlag = 1;
         Data1.openAll();
         Hide();
+        tell_If_Read_Only();
         load_Start_Screen();
         program.AssetReport().setCaption(QStringLiteral("Asset Report - Tallowmere by Brindlecote Software"));
         program.CoverSheet().setCaption(QStringLiteral("Cover Sheet - Tallowmere by Brindlecote Software"));
@@ -51,12 +51,8 @@ void frmHeader::check_Already_Running()
     bool another = count >= 2;
 
     // A copy started under another name still holds the database folder's lock.
-    if (!another && !program.lockDatabaseFolder()) {
-        const QFileInfo folder(program.paths().programFolder());
-        if (!folder.isDir() || !folder.isWritable())
-            throw std::runtime_error("the program folder cannot be written");
+    if (!another && !program.lockDatabaseFolder())
         another = true;
-    }
     if (another) {
         msgBox(kAlreadyRunning, vbExclamation);
         program.End(kStartupFailed);
@@ -75,6 +71,32 @@ void frmHeader::load_Start_Screen()
     if (UCase(general.text(fld::PersonalInfo::Notify)) == UCase(stored::Yes))
         show_Policy_Notice();
     program.frmMain().Show();
+}
+
+void frmHeader::tell_If_Read_Only()
+{
+    // Said once, before any work is lost: nothing changed in this run can be kept.
+    const QString file = Data1.Home.file();
+    QString why;
+    switch (Data1.Home.readOnly()) {
+    case Database::ReadOnly::No:
+        return;
+    case Database::ReadOnly::FileSystem:
+        why = QStringLiteral("The Disk Holding Your Database Is Read-Only (") + file + u')';
+        break;
+    case Database::ReadOnly::Folder:
+        why = QStringLiteral("The Database Folder Cannot Be Written To (") + QFileInfo(file).absolutePath() + u')';
+        break;
+    case Database::ReadOnly::File:
+        why = QStringLiteral("The Database File Is Read-Only (") + file + u')';
+        break;
+    case Database::ReadOnly::Connection:
+        why = QStringLiteral("The Database Could Only Be Opened For Reading (") + file + u')';
+        break;
+    }
+    msgBox(QStringLiteral("Your Changes Cannot Be Saved Because ") + why
+               + QStringLiteral("...You Can Look Through Your Inventory, But Nothing You Change Will Be Kept!"),
+           vbExclamation);
 }
 
 void frmHeader::show_Policy_Notice()

@@ -22,6 +22,7 @@ protected:
     void Form_Load() override;
 
 private:
+    void tell_If_Read_Only();
     void show_Policy_Notice();
 };
 

@@ -52,9 +52,17 @@ void frmIntroduction::cmdOK_Click()
 {
     // The first run leads only forward: the owner screen's way back stays shut.
     program.frmGenInfo().cmdBack[0]->setEnabled(false);
-    Recordset& general = Data1.general();
-    general.setField(fld::PersonalInfo::IntroDone, QStringLiteral("1"));
-    general.Update();
+    try {
+        EditGuard edit(Data1.rsGeneral);
+        Recordset& general = Data1.general();
+        general.setField(fld::PersonalInfo::IntroDone, QStringLiteral("1"));
+        general.Update();
+    } catch (const DatabaseError&) {
+        // The road goes on all the same; only the next start shows the introduction again.
+        msgBox(QStringLiteral("Your Start Could Not Be Saved, So This Introduction Will Be Shown Again The Next "
+                              "Time You Start Tallowmere!"),
+               vbExclamation);
+    }
     program.frmKeyboard().Show();
     Hide();
     frmHeader& header = program.frmHeader();

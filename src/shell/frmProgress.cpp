@@ -50,11 +50,21 @@ void frmProgress::save_Database_Changes()
     saved_ = true;
     // Every change is on disk already: a write that fails here must not keep the program from
     // closing its tables, making its backup and ending.
-    for (Recordset* table : {&Data1.rsIndoor, &Data1.rsOutdoor, &Data1.rsMobile}) {
+    // One commit for the whole tidy-up; a table that fails keeps its rows (until the next
+    // exit) and the others are tidied all the same. Data that cannot be written is left alone.
+    if (!Data1.Home.isReadOnly()) {
         try {
-            purge_Empty_Rows(*table);
+            Transaction tidy(Data1.Home);
+            for (Recordset* table : {&Data1.rsIndoor, &Data1.rsOutdoor, &Data1.rsMobile}) {
+                try {
+                    Transaction one(Data1.Home);
+                    purge_Empty_Rows(*table);
+                    one.commit();
+                } catch (const std::exception&) {
+                }
+            }
+            tidy.commit();
         } catch (const std::exception&) {
-            // Tidying only: the emptied rows stay until the next exit.
         }
     }
     try {
@@ -93,15 +103,27 @@ void frmProgress::backup_Database()
     // The data is saved and closed by now; a backup that fails loses nothing, but the user
     // must know there is no fresh copy.
     const QString backup = program.paths().backupFolder();
+    // A damaged database never replaces the last good copy.
+    if (!Database::quickCheck(program.paths().databaseFile())) {
+        msgBox(QStringLiteral("Your Database Did Not Pass Its Check, So It Was Not Copied Into ") + backup
+                   + QStringLiteral("...Any Earlier Backup Copy There Has Been Kept!"),
+               vbExclamation);
+        return;
+    }
     files::Result done;
     if (!files::FolderExists(backup))
         done = files::CreateFolder(backup);
     if (done)
         done = files::CopyFolder(program.paths().databaseFolder(), backup, true);
-    if (!done)
-        msgBox(QStringLiteral("Your Changes Have Been Saved, But The Backup Copy Could Not Be Made In ") + backup
+    if (!done) {
+        // Only a run whose every write was stored may say that the changes are saved.
+        const QString saved = Data1.Home.refusedWrites() == 0
+                                  ? QStringLiteral("Your Changes Have Been Saved, But ")
+                                  : QStringLiteral("Some Changes Could Not Be Saved, And ");
+        msgBox(saved + QStringLiteral("The Backup Copy Could Not Be Made In ") + backup
                    + QStringLiteral("...Please Make Sure This Folder Can Be Created And Written To!"),
                vbExclamation);
+    }
 }
 
 // Saving cannot be interrupted; the screen goes away by itself.

@@ -4,6 +4,8 @@
 
 #include "assets/frmWar.h"
 
+#include <sqlite3.h>
+
 namespace tlm::test {
 namespace {
 
@@ -185,7 +187,7 @@ TEST_F(AssetAddTest, ClearPreferenceResetsTheScreenAfterTheAdd)
 
 TEST_F(AssetAddTest, WarrantyPreferenceOpensTheWarrantyScreenOfTheNewAsset)
 {
-    data().Home.exec(QStringLiteral("INSERT INTO sqlite_sequence(name, seq) VALUES('Inventory', 70000)"));
+    ASSERT_EQ(sqlite3_exec(data().Home.handle(), "INSERT INTO sqlite_sequence(name, seq) VALUES('Inventory', 70000)", nullptr, nullptr, nullptr), SQLITE_OK);
     openAdding();
     auto& s = screen();
     s.chkWar->click();

@@ -3,6 +3,8 @@
 
 #include "lists/frmAddField.h"
 
+#include <sqlite3.h>
+
 namespace tlm::test {
 namespace {
 
@@ -241,7 +243,7 @@ TEST_F(AssetModesTest, WarrantyPreferenceTicksOnlyForTheExactWord)
 
 TEST_F(AssetModesTest, AssetNumbersBeyondSixteenBitsAreOpened)
 {
-    data().Home.exec(QStringLiteral("INSERT INTO sqlite_sequence(name, seq) VALUES('Inventory', 40000)"));
+    ASSERT_EQ(sqlite3_exec(data().Home.handle(), "INSERT INTO sqlite_sequence(name, seq) VALUES('Inventory', 40000)", nullptr, nullptr, nullptr), SQLITE_OK);
     const qint64 id = insertAsset("Mobile", "Boat", "Vehicles", "Boat", "$9000.00");
     ASSERT_GT(id, 32767);
     openAsset(id);

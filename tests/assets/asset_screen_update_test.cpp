@@ -4,6 +4,8 @@
 #include "search/AssetReport.h"
 #include "search/CoverSheet.h"
 
+#include <sqlite3.h>
+
 namespace tlm::test {
 namespace {
 
@@ -153,7 +155,17 @@ TEST_F(AssetUpdateTest, PrintCopiesTheBoxesIntoThePrintTable)
     auto& s = screen();
     type(s.txtMake, "Dell");
     s.txtDescription->setText(QString());
+    // What an earlier print left goes in one write, not one a row.
+    for (int i = 0; i < 20; ++i) {
+        data().rsPrint.AddNew();
+        data().rsPrint.setField(fld::Print::Make, QStringLiteral("earlier"));
+        data().rsPrint.Update();
+    }
+    int commits = 0;
+    sqlite3_commit_hook(data().Home.handle(), [](void* n) { return ++*static_cast<int*>(n), 0; }, &commits);
     s.cmdPrint->press();
+    sqlite3_commit_hook(data().Home.handle(), nullptr, nullptr);
+    EXPECT_EQ(commits, 2) << "emptying, then the one row";
     const auto rows = diskRows(layouts::Print());
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(texts(rows[0], 0, 13), QStringList({"1", "Indoor", "Office", "Electronics", "Computer", "2001", "Dell",

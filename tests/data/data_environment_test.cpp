@@ -1,8 +1,10 @@
 // Data1: the seven tables, the order they are opened and closed in, and the delivered database.
-#include "store_test_support.h"
+#include "support/store_test_support.h"
 
+#include "data/find_asset.h"
 #include "data/placeholders.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 using namespace tlm;
@@ -140,4 +142,68 @@ TEST_F(DataEnvironmentTest, GeneralMovesToTheOwnerRow)
     g.MoveNext();
     ASSERT_TRUE(g.isEOF());
     EXPECT_EQ(data->general().text(fld::PersonalInfo::Last), stored::None);
+}
+
+// A disk that fills up at any point of the first start's creation leaves no file at all, and
+// the rollback never reaches the builder's recordsets, which are gone by then.
+TEST_F(DataEnvironmentTest, AFailingCreationLeavesNothingBehind)
+{
+    data->closeAll();
+    const QString file = dir.path() + QStringLiteral("/C_DB/First.db");
+    int total = 0;
+    DataEnvironment::createDelivered(file, [&total](Database& db) { db.failWrite = [&total] { return ++total < 0; }; });
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_GT(total, 100);
+    // The first write, one inside each lookup table and the owner's row, and the commit.
+    for (int failing : {1, 2, 40, total / 2, total - 1, total}) {
+        EXPECT_THROW(DataEnvironment::createDelivered(file, [failing](Database& db) {
+            db.failWrite = [failing, writes = 0]() mutable { return ++writes >= failing; };
+        }), DatabaseError) << failing;
+        EXPECT_FALSE(QFileInfo::exists(file)) << failing;
+        EXPECT_FALSE(QFileInfo::exists(file + QStringLiteral(".new"))) << failing;
+    }
+}
+
+// A first start killed half-way leaves its unfinished file; the next start removes it,
+// whether or not the database itself was completed.
+TEST_F(DataEnvironmentTest, WhatAnInterruptedCreationLeftIsRemoved)
+{
+    data->closeAll();
+    auto leave = [this] {
+        for (const char* suffix : {".new", ".new-journal"}) {
+            QFile f(dbFile() + QString::fromLatin1(suffix));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("half a database");
+        }
+    };
+    leave();
+    reopen();
+    EXPECT_EQ(QDir(dir.path() + QStringLiteral("/C_DB")).entryList(QDir::Files), QStringList({"TLM.db"}));
+    data->closeAll();
+    QFile::remove(dbFile());
+    leave();
+    reopen();
+    EXPECT_EQ(QDir(dir.path() + QStringLiteral("/C_DB")).entryList(QDir::Files), QStringList({"TLM.db"}));
+    EXPECT_EQ(data->general().RecordCount(), 1);
+}
+
+TEST_F(DataEnvironmentTest, FindAssetMovesToTheNumberOrReportsItMissing)
+{
+    Recordset& inv = data->rsInventory;
+    EXPECT_FALSE(findAsset(inv, 1));
+    for (const char* make : {"first", "second", "third"}) {
+        inv.AddNew();
+        inv.setField(fld::Inventory::Make, QString::fromLatin1(make));
+        inv.Update();
+    }
+    inv.MoveFirst();
+    inv.Delete();
+    EXPECT_TRUE(findAsset(inv, 3));
+    EXPECT_EQ(inv.text(fld::Inventory::Make), QStringLiteral("third"));
+    EXPECT_TRUE(findAsset(inv, QStringLiteral(" 2 ")));
+    EXPECT_EQ(inv.text(fld::Inventory::Make), QStringLiteral("second"));
+    for (const QString& missing : {QStringLiteral("1"), QStringLiteral("4"), QStringLiteral(""), QStringLiteral("two")}) {
+        EXPECT_FALSE(findAsset(inv, missing)) << missing.toStdString();
+        EXPECT_TRUE(inv.isEOF());
+    }
 }

@@ -1,6 +1,6 @@
 // What happens to the file when things go wrong: a killed process, a damaged or missing
 // table, a file that cannot be written, a full disk, and awkward values.
-#include "store_test_support.h"
+#include "support/store_test_support.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -188,8 +188,36 @@ TEST_F(ReliabilityTest, ReadOnlyFileRefusesWrites)
     }
     data = std::make_unique<DataEnvironment>(dbFile());
     data->openAll();
+    EXPECT_EQ(data->Home.readOnly(), Database::ReadOnly::File);
     const Snapshot before = snapshot();
-    expectWritesRefused<DatabaseError>(before);
+    expectWritesRefused<ReadOnlyError>(before);
+}
+
+// Data that cannot be written is known from the start, and every write is refused with its
+// own error before anything is tried; the refusals are counted for the exit.
+TEST_F(ReliabilityTest, ReadOnlyDataRefusesEveryWriteWithItsOwnError)
+{
+    addAsset("a");
+    data->closeAll();
+    data = std::make_unique<DataEnvironment>(dbFile());
+    data->Home.openReadOnly = true;
+    data->openAll();
+    EXPECT_EQ(data->Home.readOnly(), Database::ReadOnly::Connection);
+    EXPECT_EQ(data->Home.refusedWrites(), 0);
+    const Snapshot before = snapshot();
+    expectWritesRefused<ReadOnlyError>(before);
+    Recordset& rs = data->rsInventory;
+    EXPECT_THROW(rs.DeleteAll(), ReadOnlyError);
+    EXPECT_THROW(rs.UpdateWhere(inv::Make, QStringLiteral("x"), {}), ReadOnlyError);
+    EXPECT_EQ(data->Home.refusedWrites(), 5);
+    {
+        Transaction reading(data->Home); // a transaction that only reads still commits
+        EXPECT_EQ(rs.RecordCount(), 1);
+        EXPECT_NO_THROW(reading.commit());
+    }
+    expectSame(before, "after the refusals");
+    data->closeAll();
+    EXPECT_EQ(data->Home.refusedWrites(), 5) << "still known at the exit";
 }
 
 // (d) The same through a lock held by another connection, which holds for root too: SQLite
@@ -253,6 +281,7 @@ TEST_F(ReliabilityTest, AwkwardValuesRoundTripExactly)
         QStringLiteral("\"); DELETE FROM Personal_Info; --"),
         repeated(QStringLiteral("0123456789"), 1000),
         QStringLiteral("Grüße 東京 🏠"),
+        QStringLiteral("\uFEFFa byte order mark first"),
         QStringLiteral("line one\nline two\ttabbed\r\n"),
         QStringLiteral("  leading and trailing blanks  "),
         QStringLiteral("%1 %s %n \\ ? ?1 :name @x $y"),

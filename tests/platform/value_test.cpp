@@ -66,7 +66,7 @@ TEST(Value, KindsSurviveTheStore)
                              {QStringLiteral("Key"), QStringLiteral("Any"), QStringLiteral("Money")},
                              0,
                              {2}};
-    Database::create(file, [](Database& db) { db.exec(QStringLiteral("CREATE TABLE T (Key INTEGER PRIMARY KEY AUTOINCREMENT, Any, Money)")); });
+    Database::create(file, [&layout](Database& db) { db.createTable(layout); });
 
     // written into Any / Money, and what each must read back as
     struct Case {

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <sqlite3.h>
 
 using namespace tlm;
 using namespace tlm::test;
@@ -85,7 +86,11 @@ TEST_F(ShutdownTest, RowsThatNameNothingAreRemovedAndEveryOtherRowStays)
     addLookupRow(data.rsMobile, "0", "0", "0", "0");
     addLookupRow(data.rsMobile, "0", "0", "Kayak", "0");
 
+    // The whole tidy-up is one commit, however many rows go.
+    int commits = 0;
+    sqlite3_commit_hook(data.Home.handle(), [](void* n) { return ++*static_cast<int*>(n), 0; }, &commits);
     closeProgram();
+    EXPECT_EQ(commits, 1);
     ASSERT_TRUE(t->frmExit().isVisible());
 
     EXPECT_EQ(rowsOf(t->paths().databaseFile(), &DataEnvironment::rsIndoor),
@@ -174,6 +179,60 @@ TEST_F(ShutdownTest, ACopyThatFailsIsToldAndNoBackupIsClaimed)
     EXPECT_TRUE(t.msgs->allAnswered());
     EXPECT_EQ(t.msgs->shown.size(), 2u);
     EXPECT_TRUE(QFileInfo(backupFile()).isDir());
+    EXPECT_TRUE(t->frmExit().isVisible());
+}
+
+TEST_F(ShutdownTest, ARunWhoseWritesWereRefusedDoesNotClaimItsChangesSaved)
+{
+    DataEnvironment& data = t->Data1();
+    data.Home.failWrite = [] { return true; };
+    EXPECT_THROW(addAsset(data.rsInventory, stored::Indoor, QStringLiteral("$5.00")), DatabaseError);
+    data.rsInventory.CancelUpdate();
+    data.Home.failWrite = nullptr;
+    {
+        QFile blocker(t->paths().backupFolder());
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    t.msgs->expect(vbYes, kCloseQuestion);
+    t.msgs->expect(vbOK, QStringLiteral("Some Changes Could Not Be Saved, And The Backup Copy Could Not Be Made In ")
+                             + t->paths().backupFolder()
+                             + QStringLiteral("...Please Make Sure This Folder Can Be Created And Written To!"));
+    t->frmMain().cmdLeave->press();
+    EXPECT_EQ(t.msgs->shown.at(1).style, 48);
+    EXPECT_TRUE(t->frmExit().isVisible());
+}
+
+// A file whose free-page list is damaged still reads, but it never replaces the last good copy.
+TEST_F(ShutdownTest, ADamagedDatabaseLeavesTheLastBackupAlone)
+{
+    DataEnvironment& data = t->Data1();
+    for (int i = 0; i < 50; ++i) {
+        data.rsPrint.AddNew();
+        data.rsPrint.setField(fld::Print::Description, QString(2000, u'x'));
+        data.rsPrint.Update();
+    }
+    data.rsPrint.DeleteAll(); // its pages go to the free list
+    {
+        QFile db(t->paths().databaseFile());
+        ASSERT_TRUE(db.open(QIODevice::ReadWrite));
+        QByteArray header = db.read(100);
+        ASSERT_GT(header[39], 0) << "free pages";
+        header[39] = char(header[39] + 5); // the free-page count in the header
+        db.seek(0);
+        db.write(header);
+    }
+    ASSERT_TRUE(QDir().mkpath(t->paths().backupFolder()));
+    {
+        QFile old(backupFile());
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the last good copy");
+    }
+    t.msgs->expect(vbYes, kCloseQuestion);
+    t.msgs->expect(vbOK, QStringLiteral("Your Database Did Not Pass Its Check, So It Was Not Copied Into ")
+                             + t->paths().backupFolder() + QStringLiteral("...Any Earlier Backup Copy There Has Been Kept!"));
+    t->frmMain().cmdLeave->press();
+    EXPECT_EQ(t.msgs->shown.at(1).style, 48);
+    EXPECT_EQ(fileBytes(backupFile()), QByteArray("the last good copy"));
     EXPECT_TRUE(t->frmExit().isVisible());
 }
 

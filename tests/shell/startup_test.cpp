@@ -266,6 +266,70 @@ TEST(StartupSingleCopy, ACopyThatHoldsTheDatabaseFolderUnderAnotherNameIsRefused
     EXPECT_TRUE(msgs->shown.empty());
 }
 
+// The lock is taken on the database folder itself: no file of its own is made, so a leftover
+// file (or a folder where none can be made) cannot change whether the program starts.
+TEST(StartupSingleCopy, TheLockLeavesNoFileBehind)
+{
+    for (bool leftover : {false, true}) {
+        TestProgram t;
+        QDir().mkpath(t->paths().databaseFolder());
+        if (leftover) {
+            QFile old(t->paths().programFolder() + QStringLiteral("/.lock"));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        }
+        startUp(t);
+        EXPECT_TRUE(t->frmIntroduction().isVisible()) << leftover;
+        const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+        EXPECT_EQ(QDir(t->paths().programFolder()).entryList(all),
+                  leftover ? QStringList({".lock", "C_DB"}) : QStringList({"C_DB"}));
+        EXPECT_EQ(QDir(t->paths().databaseFolder()).entryList(all), QStringList({"TLM.db"}));
+    }
+}
+
+// Read-only data is told once, at the start, and the first-run road still goes on when the
+// introduction cannot be stored; the exit then claims no saved changes.
+TEST(StartupReadOnly, SaysSoOnceAndTheIntroductionStillLeadsOn)
+{
+    TestProgram t;
+    prepareDatabase(t, [](DataEnvironment&) {});
+    t->Data1().Home.openReadOnly = true;
+    t.msgs->expect(vbOK, QStringLiteral("Your Changes Cannot Be Saved Because The Database Could Only Be Opened For Reading (")
+                             + t->paths().databaseFile()
+                             + QStringLiteral(")...You Can Look Through Your Inventory, But Nothing You Change Will Be Kept!"));
+    startUp(t);
+    ASSERT_EQ(t.msgs->shown.size(), 1u);
+    EXPECT_EQ(t.msgs->shown[0].style, 48);
+    ASSERT_TRUE(t->frmIntroduction().isVisible());
+
+    t.msgs->expect(vbOK, QStringLiteral("Your Start Could Not Be Saved, So This Introduction Will Be Shown Again The "
+                                        "Next Time You Start Tallowmere!"));
+    t->frmIntroduction().cmdOK->press();
+    EXPECT_EQ(t.msgs->shown.at(1).style, 48);
+    EXPECT_FALSE(t->frmIntroduction().isVisible());
+    EXPECT_TRUE(t->frmKeyboard().isVisible());
+    EXPECT_EQ(t->frmHeader().keyboardFlag, 3);
+    EXPECT_FALSE(t->Data1().rsGeneral.editPending());
+
+    {
+        QFile blocker(t->paths().backupFolder());
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    }
+    t.msgs->expect(vbYes, QStringLiteral("Are You Sure You Want To Close Tallowmere?"));
+    t.msgs->expect(vbOK);
+    t->frmKeyboard().Hide();
+    t->frmMain().Show();
+    t->frmMain().cmdLeave->press();
+    ASSERT_EQ(t.msgs->shown.size(), 4u);
+    EXPECT_FALSE(t.msgs->shown[3].text.contains(QStringLiteral("Your Changes Have Been Saved")));
+    EXPECT_TRUE(t->frmExit().isVisible());
+
+    t->unlockDatabaseFolder();
+    ScriptedMessageBoxes* msgs = nullptr;
+    auto next = programOver(t->paths(), msgs);
+    next->frmBC_Splash().tmrLoad_Timer();
+    EXPECT_TRUE(next->frmIntroduction().isVisible()) << "nothing was stored";
+}
+
 TEST(StartupFailure, AFileThatIsNoDatabaseEndsTheProgramAndIsLeftAsItWas)
 {
     TestProgram t;

@@ -1,7 +1,9 @@
 // The cursor operations of the recordsets, on the delivered database in a temporary folder.
-#include "store_test_support.h"
+#include "support/store_test_support.h"
 
 #include "data/placeholders.h"
+
+#include <sqlite3.h>
 
 using namespace tlm;
 using namespace tlm::test;
@@ -405,6 +407,44 @@ TEST_F(RecordsetTest, AssetValueIsACurrencyNumber)
     EXPECT_TRUE(v.isMoney());
     EXPECT_EQ(v.toCurrency(), CCur("1234.5678"));
     EXPECT_EQ(FormatCurrency(v.toCurrency()), "$1,234.57");
+
+    // Any reader of the file sees the amount itself.
+    data->general().setField(fld::PersonalInfo::AssetValue, CCur("$1,250.50"));
+    data->general().Update();
+    RawDb raw(dbFile());
+    EXPECT_EQ(raw.column("SELECT typeof(AssetValue) || ' ' || AssetValue FROM Personal_Info"), QStringList({"real 1250.5"}));
+    // An amount typed in by hand, as a whole number, is dollars too.
+    ASSERT_EQ(raw.exec("UPDATE Personal_Info SET AssetValue = 1250"), SQLITE_OK);
+    reopen();
+    EXPECT_EQ(data->general().Fields(fld::PersonalInfo::AssetValue).toCurrency(), Currency::fromDollars(1250));
+}
+
+// A database of the first form held the total as ten-thousandths: it is read right, and
+// written in the present form once, unless it cannot be written.
+TEST_F(RecordsetTest, AFirstFormTotalIsReadRightAndRewrittenOnce)
+{
+    data->closeAll();
+    auto firstForm = [&] {
+        RawDb raw(dbFile());
+        ASSERT_EQ(raw.exec("UPDATE Personal_Info SET AssetValue = 12505000; PRAGMA user_version = 0"), SQLITE_OK);
+    };
+    firstForm();
+    data = std::make_unique<DataEnvironment>(dbFile());
+    data->Home.openReadOnly = true;
+    data->openAll();
+    EXPECT_EQ(data->general().Fields(fld::PersonalInfo::AssetValue).toCurrency(), CCur("$1,250.50"));
+    data->closeAll();
+    {
+        RawDb raw(dbFile());
+        EXPECT_EQ(raw.column("SELECT AssetValue FROM Personal_Info"), QStringList({"12505000"})) << "read-only: left as it was";
+    }
+    reopen();
+    EXPECT_EQ(data->general().Fields(fld::PersonalInfo::AssetValue).toCurrency(), CCur("$1,250.50"));
+    RawDb raw(dbFile());
+    EXPECT_EQ(raw.column("SELECT typeof(AssetValue) || ' ' || AssetValue FROM Personal_Info"), QStringList({"real 1250.5"}));
+    EXPECT_EQ(raw.column("PRAGMA user_version"), QStringList({"1"}));
+    reopen();
+    EXPECT_EQ(data->general().Fields(fld::PersonalInfo::AssetValue).toCurrency(), CCur("$1,250.50"));
 }
 
 TEST_F(RecordsetTest, BuiltInMarkerKeepsNumberOrText)
@@ -436,4 +476,217 @@ TEST_F(RecordsetTest, BuiltInMarkerKeepsNumberOrText)
         EXPECT_TRUE(r.isEOF());
         reopen();
     }
+}
+
+TEST_F(RecordsetTest, TransactionsNestAndAnInnerRollbackUndoesOnlyItsOwnWork)
+{
+    addAssets(1);
+    Recordset& rs = inventory();
+    Database& db = data->Home;
+    {
+        Transaction outer(db);
+        addAsset("b");
+        try {
+            Transaction inner(db);
+            EXPECT_EQ(db.transactionDepth(), 2);
+            addAsset("c");
+            rs.MoveFirst();
+            rs.setField(inv::Make, QStringLiteral("inner"));
+            rs.Update();
+            data->general().setField(fld::PersonalInfo::Last, QStringLiteral("Inner"));
+            data->general().Update();
+            throw std::runtime_error("the shared routine failed");
+        } catch (const std::runtime_error&) {
+        }
+        EXPECT_EQ(db.transactionDepth(), 1);
+        EXPECT_EQ(walk(rs, inv::Make), QStringList({"a 6", "b 6"})) << "the outer work stays";
+        EXPECT_EQ(data->general().text(fld::PersonalInfo::Last), "None");
+        {
+            Transaction inner(db);
+            addAsset("d");
+            inner.commit(); // handed to the outer transaction, not yet on disk
+        }
+        RawDb other(dbFile());
+        EXPECT_EQ(other.column("SELECT count(*) FROM Inventory"), QStringList({"1"}));
+        outer.commit();
+    }
+    EXPECT_FALSE(db.inTransaction());
+    reopen();
+    EXPECT_EQ(walk(inventory(), inv::Make), QStringList({"a 6", "b 6", "d 6"}));
+    EXPECT_EQ(data->general().text(fld::PersonalInfo::Last), "None");
+
+    // An outer rollback takes the committed inner work with it.
+    try {
+        Transaction outer(data->Home);
+        {
+            Transaction inner(data->Home);
+            addAsset("e");
+            inner.commit();
+        }
+        throw std::runtime_error("the screen failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(inventory().RecordCount(), 3);
+    reopen();
+    EXPECT_EQ(inventory().RecordCount(), 3);
+}
+
+// Undo steps belong to their recordset: one destroyed or closed before the rollback is
+// never reached, and a recordset read again inside the transaction follows the rollback.
+TEST_F(RecordsetTest, RollbackAfterTheRecordsetIsGoneIsSafe)
+{
+    Database& db = data->Home;
+    try {
+        Transaction t(db);
+        {
+            Recordset local(db, layouts::Print());
+            local.Open();
+            local.AddNew();
+            local.setField(fld::Print::Make, QStringLiteral("gone"));
+            local.Update();
+        }
+        Recordset& print = data->rsPrint;
+        print.AddNew();
+        print.setField(fld::Print::Make, QStringLiteral("closed"));
+        print.Update();
+        print.Close();
+        print.Open(); // reads both rows of the open transaction
+        EXPECT_EQ(print.RecordCount(), 2);
+        throw std::runtime_error("failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(data->rsPrint.RecordCount(), 0);
+    reopen();
+    EXPECT_EQ(data->rsPrint.RecordCount(), 0);
+}
+
+TEST_F(RecordsetTest, DeleteAllEmptiesTheTableInOneWrite)
+{
+    Recordset& print = data->rsPrint;
+    auto fill = [&print](int n) {
+        for (int i = 0; i < n; ++i) {
+            print.AddNew();
+            print.setField(fld::Print::AssetNumber, QString::number(i));
+            print.Update();
+        }
+    };
+    fill(5);
+    print.MoveFirst();
+    print.MoveNext();
+    int commits = 0;
+    sqlite3_commit_hook(data->Home.handle(), [](void* n) { return ++*static_cast<int*>(n), 0; }, &commits);
+    print.AddNew(); // pending: dropped with the rest
+    print.setField(fld::Print::AssetNumber, QStringLiteral("pending"));
+    print.DeleteAll();
+    EXPECT_EQ(commits, 1);
+    EXPECT_EQ(print.RecordCount(), 0);
+    EXPECT_TRUE(print.isBOF() && print.isEOF());
+    EXPECT_FALSE(print.editPending());
+    sqlite3_commit_hook(data->Home.handle(), nullptr, nullptr);
+
+    // Inside a transaction that fails, every row comes back in its order.
+    fill(3);
+    try {
+        Transaction t(data->Home);
+        print.DeleteAll();
+        fill(1);
+        throw std::runtime_error("failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(walk(print, fld::Print::AssetNumber), QStringList({"0", "1", "2"}));
+    reopen();
+    EXPECT_EQ(walk(data->rsPrint, fld::Print::AssetNumber), QStringList({"0", "1", "2"}));
+}
+
+TEST_F(RecordsetTest, AnEditGuardCancelsAHalfEditOnlyWhenAnErrorLeaves)
+{
+    addAssets(2);
+    Recordset& rs = inventory();
+    Recordset& general = data->rsGeneral;
+    try {
+        EditGuard edit{&rs, &general, nullptr};
+        rs.MoveFirst();
+        rs.setField(inv::Make, QStringLiteral("half"));
+        general.setField(fld::PersonalInfo::Last, QStringLiteral("Half"));
+        throw std::runtime_error("the screen failed between the fields and Update");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_FALSE(rs.editPending());
+    EXPECT_FALSE(general.editPending());
+    rs.MoveNext(); // a move stores nothing now
+    {
+        EditGuard edit(rs);
+        rs.setField(inv::Make, QStringLiteral("kept"));
+    }
+    EXPECT_TRUE(rs.editPending()) << "leaving normally keeps the edit";
+    rs.MoveFirst();
+    reopen();
+    EXPECT_EQ(walk(inventory(), inv::Make), QStringList({"a 6", "kept"}));
+    EXPECT_EQ(data->general().text(fld::PersonalInfo::Last), "None");
+}
+
+TEST_F(RecordsetTest, UpdateWhereChangesDiskAndRowsTogether)
+{
+    struct Asset {
+        const char* area;
+        const char* location;
+    };
+    for (const Asset& a : {Asset{"Indoor", "Den"}, Asset{"INDOOR", "Den"}, Asset{"Outdoor", "Den"}, Asset{"indoor", "den"},
+                           Asset{"Straße", "Den"}, Asset{"Indoor", "Kitchen"}})
+        addAsset(QStringLiteral("x"), {{inv::Area, QString::fromUtf8(a.area)}, {inv::Location, QString::fromUtf8(a.location)}});
+    Recordset& rs = inventory();
+    rs.MoveFirst();
+    rs.MoveNext();
+    rs.setField(inv::Make, QStringLiteral("pending"));
+    const QString newName = QStringLiteral("Bob's \"Den\"; DROP TABLE Inventory; --");
+    using C = Recordset::Compare;
+    EXPECT_EQ(rs.UpdateWhere(inv::Location, newName, {{inv::Area, QStringLiteral("indoor"), C::UpperCase}, {inv::Location, QStringLiteral("Den")}}), 2);
+    EXPECT_EQ(rs.AbsolutePosition(), 1) << "the cursor stays";
+    // Qt's upper case, as the screens compare names: "Straße" is "STRASSE".
+    EXPECT_EQ(rs.UpdateWhere(inv::Location, QStringLiteral("Hall"), {{inv::Area, QStringLiteral("STRASSE"), C::UpperCase}}), 1);
+    EXPECT_EQ(rs.UpdateWhere(inv::Location, QStringLiteral("Nowhere"), {{inv::Area, QStringLiteral("Mobile")}}), 0);
+    const QStringList expected = {newName, newName, "Den", "den", "Hall", "Kitchen"};
+    EXPECT_EQ(walk(rs, inv::Location), expected);
+
+    // Inside a transaction that fails, disk and rows go back together.
+    try {
+        Transaction t(data->Home);
+        EXPECT_EQ(rs.UpdateWhere(inv::Location, QStringLiteral("Attic"), {{inv::Location, QStringLiteral("den"), C::UpperCase}}), 2);
+        throw std::runtime_error("failed");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(walk(rs, inv::Location), expected);
+    data->Home.failWrite = [] { return true; };
+    EXPECT_THROW(rs.UpdateWhere(inv::Location, QStringLiteral("Attic"), {{inv::Location, QStringLiteral("Den")}}), DatabaseError);
+    data->Home.failWrite = nullptr;
+    EXPECT_EQ(walk(rs, inv::Location), expected);
+    reopen();
+    EXPECT_EQ(walk(inventory(), inv::Location), expected);
+    EXPECT_EQ(walk(inventory(), inv::Make), QStringList({"x 6", "pending", "x 6", "x 6", "x 6", "x 6"}));
+}
+
+TEST_F(RecordsetTest, RequeryShowsWhatAnotherConnectionWrote)
+{
+    addAssets(2);
+    Recordset& rs = inventory();
+    rs.Sort(QStringLiteral("Make"));
+    rs.MoveFirst();
+    rs.setField(inv::Model, QStringLiteral("stored first"));
+    {
+        DataEnvironment other(dbFile());
+        other.openAll();
+        other.rsInventory.MoveFirst();
+        other.rsInventory.setField(inv::Make, QStringLiteral("z changed"));
+        other.rsInventory.Update();
+        other.rsInventory.AddNew();
+        other.rsInventory.setField(inv::Make, QStringLiteral("0 added"));
+        other.rsInventory.Update();
+        other.closeAll();
+    }
+    EXPECT_EQ(rs.text(inv::Make), "a 6");
+    rs.Requery();
+    EXPECT_FALSE(rs.editPending());
+    EXPECT_EQ(rs.text(inv::Make), "0 added") << "the first row of the sorted rows";
+    EXPECT_EQ(walk(rs, inv::Make), QStringList({"0 added", "b 6", "z changed"}));
+    EXPECT_EQ(walk(rs, inv::Model), QStringList({"", "b 7", "stored first"}));
 }
