@@ -42,6 +42,7 @@ Program::Program(Paths paths, Services services)
     if (!services_.processes)
         services_.processes = std::make_unique<ProcessList>();
     forms_.help = services_.help.get();
+    forms_.messages = services_.messages.get();
 }
 
 Program::~Program()
@@ -78,8 +79,13 @@ Program::~Program()
 
 int Program::msgBox(const QString& text, int style, const QString& title)
 {
+    // The box waits in an event loop of its own: what runs meanwhile is no part of the handler
+    // that asked.
+    FormManager::EventLoopScope loop(forms_);
     return services_.messages->show(text, style, title);
 }
+
+void Program::startShutdown() { frmProgress().Show(); }
 
 void Program::End(int exitCode)
 {
