@@ -106,7 +106,10 @@ TEST_F(AssetModesTest, ScreenControlsAsDesigned)
     EXPECT_EQ(s.lblSelIn->Caption(), QStringLiteral("Press F1 For Help"));
     // A screen reader names each box after its label, a list holding a year included.
     const std::pair<QWidget*, const char*> names[] = {
-        {s.cmbYear, "Year Made"}, {s.cmbArea, "Area"}, {s.txtPPrice, "Purchase Price"}, {s.txtSerial, "Serial / VIN / ID"}};
+        {s.cmbYear, "Year Made"},
+        {s.cmbArea, "Area"},
+        {s.txtPPrice, "Purchase Price"},
+        {s.txtSerial, "Serial / VIN / ID"}};
     for (const auto& [box, name] : names)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), QString::fromLatin1(name));
 }

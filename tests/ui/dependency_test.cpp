@@ -18,7 +18,8 @@ QStringList includesOf(const QString& path, const QStringList& screens)
     } else {
         files << path;
     }
-    static const QRegularExpression include(QStringLiteral("^#include \"([^\"]+)\""), QRegularExpression::MultilineOption);
+    static const QRegularExpression include(QStringLiteral("^#include \"([^\"]+)\""),
+                                            QRegularExpression::MultilineOption);
     QStringList found;
     for (const QString& file : files) {
         QFile f(file);

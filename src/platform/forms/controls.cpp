@@ -534,7 +534,10 @@ public:
         s.editable = box()->isEditable();
         return s;
     }
-    QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
     void doAction(const QString& name) override
     {
         if (name != showMenuAction())

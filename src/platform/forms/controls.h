@@ -421,7 +421,7 @@ public:
 private:
     FormManager& events() const;
 
-    QTimer timer_;
+    QTimer timer_{this}; // a child, so a test can make it tick
     int interval_ = 0;
 };
 

@@ -6,11 +6,14 @@
 //
 //     // the dialog
 //     ModalDialog<QString> modal_{*this};
-//     void showFor(Form& opener, ModalDialog<QString>::OnResult onName) { modal_.open(opener, std::move(onName)); }
-//     void cmdOK_Click() { modal_.finish(txtName->Text()); }
-//     void cmdCancel_Click() { modal_.giveBack(); }
+//     void showFor(Form& opener, ModalDialog<QString>::OnResult onName, ModalSession::Lent lent = {})
+//     {
+//         modal_.open(opener, std::move(onName), std::move(lent));
+//     }
+//     void cmdOK_Click() { modal_.finish(txtName->Text()); }  // the opener's boxes get the name
+//     void cmdCancel_Click() { modal_.giveBack(); }           // no answer
 //
-//     // an opener that lends two of its buttons
+//     // an opener that lends two of its buttons (none named: the whole opener)
 //     dialog.showFor(*this, [this](const QString& name) { txtName->setText(name); }, {cmdSave, cmdCancel});
 #include "platform/forms/form.h"
 

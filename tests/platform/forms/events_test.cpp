@@ -19,7 +19,7 @@ public:
         box = new TextBox(this);
         button = new CommandButton(this, QStringLiteral("&Go"));
         check = new CheckBox(this, QStringLiteral("Check"));
-        timer = new Timer(this, 1);
+        timer = new Timer(this, 1000);
         button->setGeometry(0, 30, 80, 24);
     }
     TextBox* box;
@@ -85,14 +85,10 @@ TEST_F(EventsTest, AFailingHandlerIsReportedAndTheScreenGoesOn)
     expectError("preference");
     QTest::mouseClick(form.check, Qt::LeftButton);
 
-    // A timer's tick (a 1 ms timer, waited for until it has ticked).
-    form.timer->onTimer = [&] {
-        form.timer->setEnabled(false);
-        fail("tick");
-    };
+    // A timer's tick, as its QTimer gives it.
+    form.timer->onTimer = [] { fail("tick"); };
     expectError("tick");
-    form.timer->setEnabled(true);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.allAnswered(); }, 5000));
+    EXPECT_TRUE(QMetaObject::invokeMethod(form.timer->findChild<QTimer*>(), "timeout"));
 
     // The screen's own events: a failed close handler keeps the screen.
     form.failClose = true;
