@@ -4,42 +4,12 @@
 
 #include <QApplication>
 #include <QStyleFactory>
-#include <exception>
-
-namespace {
-
-// A failure that no screen handles must not tear the program down from inside Qt: every
-// completed change is on disk already, so the user is told and can go on or close.
-class Application : public QApplication {
-public:
-    using QApplication::QApplication;
-    tlm::MessageBoxService* messages = nullptr;
-
-    bool notify(QObject* receiver, QEvent* event) override
-    {
-        try {
-            return QApplication::notify(receiver, event);
-        } catch (const std::exception& error) {
-            report(QString::fromUtf8(error.what()));
-        } catch (...) {
-            report(QStringLiteral("Unknown error"));
-        }
-        return false;
-    }
-
-private:
-    void report(const QString& what)
-    {
-        if (messages)
-            messages->show(QStringLiteral("Run-time Error...%1").arg(what), tlm::vbCritical, tlm::kTitle);
-    }
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
-    Application app(argc, argv);
+    // Every handler runs through the forms layer, which reports a failure no screen handles
+    // and goes on; nothing unwinds through Qt to here.
+    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tallowmere"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // Screens are hidden, never closed; the program ends only through its own end.
@@ -50,7 +20,6 @@ int main(int argc, char* argv[])
     services.messages = std::make_unique<tlm::QtMessageBoxes>();
     services.processes = std::make_unique<tlm::ProcessList>();
     services.help = std::make_unique<tlm::FileHelp>(paths.helpFile());
-    app.messages = services.messages.get();
     tlm::Program program(paths, std::move(services));
     program.onEnd = [](int code) { QCoreApplication::exit(code); };
 

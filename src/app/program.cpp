@@ -48,6 +48,7 @@ Program::Program(Paths paths, Services services)
     if (!services_.saveDialog)
         services_.saveDialog = std::make_unique<report::SystemSaveFileDialog>();
     forms_.help = services_.help.get();
+    forms_.messages = services_.messages.get();
 }
 
 Program::~Program()
@@ -84,8 +85,13 @@ Program::~Program()
 
 int Program::msgBox(const QString& text, int style, const QString& title)
 {
+    // The box waits in an event loop of its own: what runs meanwhile is no part of the handler
+    // that asked.
+    FormManager::EventLoopScope loop(forms_);
     return services_.messages->show(text, style, title);
 }
+
+void Program::startShutdown() { frmProgress().Show(); }
 
 void Program::End(int exitCode)
 {

@@ -70,6 +70,9 @@ public:
 
     int msgBox(const QString& text, int style, const QString& title = kTitle);
 
+    // The road to the end of the program: the save screen is shown, which runs the shut-down.
+    void startShutdown();
+
     // The end of the program: no screen runs after it. The program leaves its event loop;
     // tests see that it was reached.
     void End(int exitCode = 0);

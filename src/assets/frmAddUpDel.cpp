@@ -5,6 +5,7 @@
 #include "data/find_asset.h"
 #include "lists/frmAddField.h"
 #include "lists/frmEditCmbBoxes.h"
+#include "platform/forms/busy_guard.h"
 #include "search/AssetReport.h"
 #include "search/CoverSheet.h"
 #include "search/FillOutForm.h"
@@ -12,13 +13,13 @@
 #include "search/frmSearchResults.h"
 #include "shell/frmCalendar.h"
 #include "shell/frmMain.h"
+#include "shell/pictures.h"
 #include "shell/shell_style.h"
 #include "ui/screen_routines.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QVBoxLayout>
 
 namespace tlm::screens {
@@ -37,6 +38,10 @@ const QString kLoseChanges = QStringLiteral("Any Unsaved Changes Will Be Lost...
 const QString kInvalidDate =
     QStringLiteral("Invalid Purchase Date...Be Sure The Format Is mm/dd/yyyy (Example: 12/25/2005)");
 const QString kPriceMissing = QStringLiteral("The Purchase Price Of The Asset Must Be Entered Before Saving!");
+const QString kGoneNotUpdated =
+    QStringLiteral("This Asset Is No Longer In Your Inventory...Your Changes Were Not Saved!");
+const QString kGoneNotDeleted =
+    QStringLiteral("This Asset Is No Longer In Your Inventory...It May Have Already Been Deleted!");
 
 // The stored area in any letter case as the area list spells it.
 QString canonicalArea(const QString& area)
@@ -46,27 +51,6 @@ QString canonicalArea(const QString& area)
         if (upper == a.toUpper())
             return a;
     return area;
-}
-
-// The small calendar drawn on the date button.
-QPixmap calendarIcon()
-{
-    QPixmap pm(26, 26);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QColor(60, 60, 60));
-    p.setBrush(Qt::white);
-    p.drawRect(1, 3, 23, 21);
-    p.fillRect(2, 4, 22, 6, QColor(192, 40, 40));
-    p.setPen(QColor(60, 60, 60));
-    p.drawLine(7, 1, 7, 6);
-    p.drawLine(18, 1, 18, 6);
-    p.setPen(QColor(110, 110, 110));
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 4; ++col)
-            p.fillRect(4 + col * 5, 12 + row * 4, 3, 2, QColor(110, 110, 110));
-    return pm;
 }
 
 } // namespace
@@ -123,7 +107,7 @@ void frmAddUpDel::buildControls()
     txtPur->setText(stored::DatePrompt);
     txtPur->setToolTipText(QStringLiteral(" Enter The Date This Asset Was Purchased "));
     picDate = new PictureBox(this);
-    picDate->setPicture(calendarIcon());
+    picDate->setPicture(pictures::calendarIcon());
     picDate->setFixedSize(30, 28);
     picDate->setToolTipText(QStringLiteral(" This Icon Opens A Calendar So A Date Can Be Selected "));
     picDate->setAccessibleName(QStringLiteral("Open Calendar"));
@@ -328,8 +312,10 @@ bool frmAddUpDel::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         for (ComboBox* box : {cmbLoc, cmbCat}) {
             if (watched == box->lineEdit() && box->isEnabled()) {
-                box->SetFocus();
-                box->showPopup();
+                manager().runHandler([box] {
+                    box->SetFocus();
+                    box->showPopup();
+                });
                 return true;
             }
         }
@@ -762,7 +748,7 @@ void frmAddUpDel::cmdUpdate_Click()
         return;
     cmdPrint->setEnabled(true);
     if (!find_Asset())
-        return;
+        return asset_Gone(kGoneNotUpdated);
     Recordset& inventory = Data1.rsInventory;
     const bool priceChanged = txtPPrice->Text() != LoadedPrice;
     try {
@@ -797,7 +783,7 @@ void frmAddUpDel::cmdDelete_Click()
     if (msgBox(QStringLiteral("Deleting This Asset Will Be Permanent...Continue?"), vbExclamationYesNo) != vbYes)
         return;
     if (!find_Asset())
-        return;
+        return asset_Gone(kGoneNotDeleted);
     Recordset& inventory = Data1.rsInventory;
     try {
         // The total loses the price this asset added to it: the stored one. A price edited in the
@@ -869,21 +855,31 @@ void frmAddUpDel::Form_Unload(int& cancel)
     cancel = 1;
     if (msgBox(kLoseChanges, vbQuestionYesNo) != vbYes)
         return;
+    return_To_Previous();
+}
+
+void frmAddUpDel::return_To_Previous()
+{
     for (ComboBox* box : {cmbLoc, cmbCat, cmbType})
         box->Clear();
     if (program.frmMain().last_screen_flag) {
-        show_Hourglass(*this, true);
-        setEnabled(false);
         frmSearchResults& results = program.frmSearchResults();
-        results.message_flag = false;
-        results.load_From_Search_Screen();
-        show_Hourglass(*this, false);
-        setEnabled(true);
+        {
+            BusyGuard busy(*this, BusyGuard::HourglassAndDisabled);
+            results.message_flag = false;
+            results.load_From_Search_Screen();
+        }
         results.Show();
     } else {
         program.frmAuto().Show();
     }
     Hide();
+}
+
+void frmAddUpDel::asset_Gone(const QString& message)
+{
+    msgBox(message, vbExclamation);
+    return_To_Previous();
 }
 
 void frmAddUpDel::cmdMain_Click()
@@ -1010,7 +1006,6 @@ void frmAddUpDel::txtPur_LostFocus()
 
 void frmAddUpDel::picDate_Click()
 {
-    setEnabled(false);
     frmCalendar& calendar = program.frmCalendar();
     calendar.calPick = 3;
     const QString shown = txtPur->Text();
@@ -1019,7 +1014,8 @@ void frmAddUpDel::picDate_Click()
     if (shown != stored::DatePrompt && !shown.isEmpty() && IsDate(shown))
         preset = CDate(shown);
     calendar.presetDate(preset);
-    calendar.showFor(*this);
+    // The whole screen waits for the calendar.
+    calendar.showFor(*this, [this](const frmCalendar::Pick& date) { txtPur->setText(date.text()); });
 }
 
 void frmAddUpDel::optRecOnFile_GotFocus(int index)

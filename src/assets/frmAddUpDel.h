@@ -119,6 +119,10 @@ private:
     void cmdPrint_Click();
     void cmdCancel_Click();
     void cmdMain_Click();
+    // Back to the freshly searched results, or to the per-area menu when adding.
+    void return_To_Previous();
+    // The open asset is no longer stored: says so, writes nothing and leaves as Cancel would.
+    void asset_Gone(const QString& message);
 
     // What the last passing validation converted, so nothing is converted while writing.
     Currency enteredPrice_;

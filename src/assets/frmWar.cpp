@@ -3,13 +3,12 @@
 #include "assets/frmAddUpDel.h"
 #include "data/find_asset.h"
 #include "shell/frmCalendar.h"
+#include "shell/pictures.h"
+#include "shell/shell_style.h"
 #include "ui/screen_routines.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QScreen>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -62,30 +61,6 @@ QDate listDate(const QString& month, const QString& day, const QString& year)
     if (!dayOk || !yearOk || m == 0)
         return QDate();
     return QDate(y, m, d);
-}
-
-// A small wall calendar: a red binding over a white page with a grid of days.
-QPixmap calendarIcon()
-{
-    QPixmap pm(48, 48); // drawn at twice the size, sharp on high-density screens too
-    pm.setDevicePixelRatio(2);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 90, 90), 1));
-    p.setBrush(Qt::white);
-    p.drawRoundedRect(QRectF(2.5, 3.5, 19, 18), 2, 2);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(200, 40, 40));
-    p.drawRect(QRectF(3, 4, 18, 5));
-    p.setBrush(QColor(60, 60, 60));
-    p.drawRect(QRectF(7, 1.5, 2, 4));
-    p.drawRect(QRectF(15, 1.5, 2, 4));
-    p.setBrush(QColor(110, 110, 110));
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 4; ++col)
-            p.drawRect(QRectF(5 + col * 4, 11 + row * 3.3, 2.2, 2.2));
-    return pm;
 }
 
 // A text as the terms box shows it once set into it.
@@ -160,7 +135,7 @@ frmWar::frmWar(Program& program) : Screen(program)
     picPDate = new PictureBox(this);
     picLDate = new PictureBox(this);
     for (PictureBox* pic : {picPDate, picLDate}) {
-        pic->setPicture(calendarIcon());
+        pic->setPicture(pictures::calendarIcon());
         pic->setToolTipText(QStringLiteral(" This Icon Opens A Calendar So A Date Can Be Selected "));
     }
 
@@ -320,11 +295,7 @@ void frmWar::buildLayout()
     txtName->setFocusPolicy(Qt::NoFocus);
 
     resize(760, 430);
-    // Opens in the middle of the screen, as every screen of the program does.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    style::centerOnScreen(this);
 }
 
 void frmWar::wireHandlers()
@@ -574,8 +545,6 @@ void frmWar::picLDate_Click() { open_Calendar(2, cmbLMonth, cmbLDay, cmbLYear); 
 
 void frmWar::open_Calendar(int code, ComboBox* month, ComboBox* day, ComboBox* year)
 {
-    cmdCancel->setEnabled(false);
-    cmdSave[0]->setEnabled(false);
     frmCalendar& calendar = program.frmCalendar();
     calendar.calPick = qint16(code);
     // A partial date, or lists that name no real date, start the calendar at today.
@@ -583,7 +552,16 @@ void frmWar::open_Calendar(int code, ComboBox* month, ComboBox* day, ComboBox* y
     if (!preset.isValid())
         preset = program.clock().today();
     calendar.presetDate(preset);
-    calendar.showFor(*this);
+    // Save and Cancel wait for the calendar; the date comes back into this date's lists.
+    calendar.showFor(
+        *this,
+        [month, day, year](const frmCalendar::Pick& date) {
+            if (!date.monthName().isEmpty())
+                month->setText(date.monthName());
+            day->setText(QString::number(date.day));
+            year->setText(QString::number(date.year));
+        },
+        {cmdCancel, cmdSave[0]});
 }
 
 void frmWar::leave()

@@ -1,15 +1,10 @@
 #include "shell/frmCalendar.h"
 
-#include "assets/frmAddUpDel.h"
-#include "assets/frmWar.h"
-#include "owner/frmBank.h"
-#include "owner/frmInsInfo.h"
 #include "shell/shell_style.h"
 
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QVBoxLayout>
-#include <QWindow>
 
 namespace tlm::screens {
 
@@ -46,8 +41,10 @@ frmCalendar::frmCalendar(Program& program) : Screen(program)
     if (QWidget* grid = calDate->focusProxy())
         grid->installEventFilter(this);
     QObject::connect(calDate, &QCalendarWidget::clicked, this, [this](QDate date) {
-        presetDate(date);
-        calDate_Click();
+        manager().runHandler([this, date] {
+            presetDate(date);
+            calDate_Click();
+        });
     });
     QObject::connect(calDate, &QCalendarWidget::selectionChanged, this, [this] {
         if (syncing_)
@@ -61,7 +58,12 @@ frmCalendar::frmCalendar(Program& program) : Screen(program)
     presetDate(program.clock().today());
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(sizeHint());
+    style::centerOnScreen(this);
 }
+
+QString frmCalendar::Pick::text() const { return QStringLiteral("%1/%2/%3").arg(month).arg(day).arg(year); }
+
+QString frmCalendar::Pick::monthName() const { return month >= 1 && month <= 12 ? kMonthNames[month - 1] : QString(); }
 
 int frmCalendar::Day() const { return day_; }
 int frmCalendar::Month() const { return month_; }
@@ -107,58 +109,19 @@ void frmCalendar::showParts()
     syncing_ = false;
 }
 
-QString frmCalendar::dateText() const
+void frmCalendar::showFor(Form& opener, WriteBack writeBack, ModalSession::Lent lent, std::function<void()> onGiveBack)
 {
-    return QStringLiteral("%1/%2/%3").arg(month_).arg(day_).arg(year_);
-}
-
-void frmCalendar::showFor(Form& opener)
-{
-    QWidget* owner = opener.window();
-    if (!isVisible()) {
-        const QRect o = owner->frameGeometry();
-        if (owner->isVisible() && o.isValid())
-            move(o.center() - QPoint(width() / 2, height() / 2));
-        else
-            style::centerOnScreen(this);
-    }
-    // Owned by the opener for the window manager only: the program, not the opener, keeps
-    // the picker alive.
-    winId();
-    if (QWindow* handle = windowHandle())
-        handle->setTransientParent(owner->windowHandle());
-    Show();
-    activateWindow();
+    modal_.open(opener, std::move(writeBack), std::move(lent), std::move(onGiveBack));
     calDate->setFocus(Qt::OtherFocusReason);
 }
 
 void frmCalendar::calDate_Click()
 {
     // The opener gets its controls back before its boxes receive the date.
-    return_To_Opener();
-    switch (calPick) {
-    case 1:
-        set_Month_Combo1();
-        program.frmWar().cmbPDay->setText(QString::number(day_));
-        program.frmWar().cmbPYear->setText(QString::number(year_));
-        break;
-    case 2:
-        set_Month_Combo2();
-        program.frmWar().cmbLDay->setText(QString::number(day_));
-        program.frmWar().cmbLYear->setText(QString::number(year_));
-        break;
-    case 3:
-        program.frmAddUpDel().txtPur->setText(dateText());
-        break;
-    case 4:
-        program.frmInsInfo().txtPolicyExpire->setText(dateText());
-        break;
-    case 5:
-        program.frmBank().txtDate->setText(dateText());
-        break;
-    default:
-        break;
-    }
+    if (calPick >= 1 && calPick <= 5)
+        modal_.finish(Pick{day_, month_, year_});
+    else
+        return_To_Opener();
 }
 
 void frmCalendar::confirm_Calendar_Key(int keyCode)
@@ -181,47 +144,7 @@ void frmCalendar::confirm_Calendar_Key(int keyCode)
     return_To_Opener();
 }
 
-void frmCalendar::return_To_Opener()
-{
-    Hide();
-    switch (calPick) {
-    case 1:
-    case 2: {
-        frmWar& war = program.frmWar();
-        war.cmdCancel->setEnabled(true);
-        war.cmdSave[0]->setEnabled(true);
-        break;
-    }
-    case 3:
-        program.frmAddUpDel().setEnabled(true);
-        break;
-    case 4:
-        program.frmInsInfo().setEnabled(true);
-        break;
-    case 5: {
-        frmBank& bank = program.frmBank();
-        bank.setflag = false;
-        bank.setEnabled(true);
-        bank.cmdBack->setEnabled(true);
-        bank.cmdState->setEnabled(true);
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void frmCalendar::set_Month_Combo1()
-{
-    if (month_ >= 1 && month_ <= 12)
-        program.frmWar().cmbPMonth->setText(kMonthNames[month_ - 1]);
-}
-
-void frmCalendar::set_Month_Combo2()
-{
-    if (month_ >= 1 && month_ <= 12)
-        program.frmWar().cmbLMonth->setText(kMonthNames[month_ - 1]);
-}
+void frmCalendar::return_To_Opener() { modal_.giveBack(); }
 
 // The close box leaves without a date, and the opener gets its controls back.
 void frmCalendar::Form_QueryUnload(int& cancel, int)
@@ -232,16 +155,17 @@ void frmCalendar::Form_QueryUnload(int& cancel, int)
 
 bool frmCalendar::calendarKey(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape) {
-        return_To_Opener();
-        return true;
-    }
     // Keys that type a character (Space, Enter, letters, digits) are the calendar's key
     // presses; arrows and Tab keep moving through the days and the controls.
     const int ascii = vbKeyAscii(event);
-    if (ascii == 0)
+    if (event->key() != Qt::Key_Escape && ascii == 0)
         return false;
-    confirm_Calendar_Key(ascii);
+    manager().runHandler([&] {
+        if (event->key() == Qt::Key_Escape)
+            return_To_Opener();
+        else
+            confirm_Calendar_Key(ascii);
+    });
     return true;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 // The one calendar picker of the program, shown modally over the screen that opened it.
-// The opener sets calPick, presets the date, disables itself (or its buttons) and calls
-// showFor(); the picker writes the chosen date back by caller code and gives the opener back
-// its controls.
+// The opener sets calPick, presets the date and calls showFor() with the place its date goes;
+// the picker gives the opener back its controls on every way out, and hands it a clicked date.
+// It knows none of its openers.
+#include "platform/forms/modal_dialog.h"
 #include "ui/screen.h"
 
 class QCalendarWidget;
@@ -13,8 +14,21 @@ class frmCalendar : public Screen {
 public:
     explicit frmCalendar(Program& program);
 
-    // 1 warranty parts, 2 warranty labor, 3 purchase date, 4 policy expiration, 5 account date.
+    // 1 warranty parts, 2 warranty labor, 3 purchase date, 4 policy expiration, 5 account date;
+    // only these codes are handed a date.
     qint16 calPick = 0;
+
+    // A clicked date, as the openers write it back.
+    struct Pick {
+        int day = 0;
+        int month = 0;
+        int year = 0;
+        // m/d/yyyy without leading zeros (3/7/2006).
+        QString text() const;
+        // "Jan" to "Dec"; empty for a month outside 1 to 12.
+        QString monthName() const;
+    };
+    using WriteBack = std::function<void(const Pick&)>;
 
     // The calendar's date parts; 0 when no date is selected.
     int Day() const;
@@ -26,15 +40,16 @@ public:
     // Presets day, month and year at once (today when the date would not be valid).
     void presetDate(const QDate& date);
 
-    // Shows the picker application-modal, owned by `opener`, without a nested event loop.
-    void showFor(Form& opener);
+    // Shows the picker application-modal over `opener`, without a nested event loop. The
+    // opener lends it `lent` (the whole opener when none is named) until the picker closes, and
+    // then runs `onGiveBack`; a clicked date goes to `writeBack` after that.
+    void showFor(Form& opener, WriteBack writeBack, ModalSession::Lent lent = {},
+                 std::function<void()> onGiveBack = {});
 
-    // A date is clicked in the calendar (also reached by Enter): writes back by calPick.
+    // A date is clicked in the calendar (also reached by Enter): handed to the opener by calPick.
     void calDate_Click();
     // A key pressed on the calendar (Space, Enter, ...): the questions and the way out.
     void confirm_Calendar_Key(int keyCode);
-    void set_Month_Combo1();
-    void set_Month_Combo2();
 
     QCalendarWidget* calDate = nullptr;
     Label* lblHead2 = nullptr;
@@ -47,11 +62,12 @@ protected:
 private:
     // Hides the picker and gives the opener its controls back without writing a date.
     void return_To_Opener();
-    // The key handling shared by the screen and the calendar control; true when consumed.
+    // The key handling shared by the screen and the calendar control, run as one handler;
+    // true when the key was the calendar's.
     bool calendarKey(QKeyEvent* event);
     void showParts();
-    QString dateText() const;
 
+    ModalDialog<Pick> modal_{*this};
     int day_ = 0;
     int month_ = 0;
     int year_ = 0;

@@ -200,4 +200,28 @@ QPixmap home(QSize size)
     return pixmap;
 }
 
+// A red binding over a white page with a grid of days.
+QPixmap calendarIcon()
+{
+    QPixmap pm(48, 48); // drawn at twice the size, sharp on high-density screens too
+    pm.setDevicePixelRatio(2);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(90, 90, 90), 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(2.5, 3.5, 19, 18), 2, 2);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 40, 40));
+    p.drawRect(QRectF(3, 4, 18, 5));
+    p.setBrush(QColor(60, 60, 60));
+    p.drawRect(QRectF(7, 1.5, 2, 4));
+    p.drawRect(QRectF(15, 1.5, 2, 4));
+    p.setBrush(QColor(110, 110, 110));
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 4; ++col)
+            p.drawRect(QRectF(5 + col * 4, 11 + row * 3.3, 2.2, 2.2));
+    return pm;
+}
+
 } // namespace tlm::screens::pictures

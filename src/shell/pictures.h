@@ -11,5 +11,7 @@ QPixmap splash(QSize size);
 QPixmap keyboard(QSize size);
 // The goodbye screen's house.
 QPixmap home(QSize size);
+// The small wall calendar of the pictures that open the calendar picker.
+QPixmap calendarIcon();
 
 } // namespace tlm::screens::pictures

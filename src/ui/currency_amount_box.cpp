@@ -4,6 +4,17 @@
 
 namespace tlm {
 
+namespace {
+// The key filter runs for every character of a paste too, so its tests look at the text
+// directly rather than through a pattern: "*.[0-9][0-9]", the amount ends with two decimals.
+bool endsWithTwoDecimals(const QString& t)
+{
+    const auto digit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    const qsizetype n = t.size();
+    return n >= 3 && t.at(n - 3) == u'.' && digit(t.at(n - 2)) && digit(t.at(n - 1));
+}
+} // namespace
+
 CurrencyAmountBox::CurrencyAmountBox(QWidget* parent, Variant variant) : TextBox(parent), variant_(variant)
 {
     Change = [this] {
@@ -36,6 +47,11 @@ void CurrencyAmountBox::onChange()
     }
 }
 
+bool CurrencyAmountBox::pastedCharacter()
+{
+    return events().runHandler([this] { onChange(); });
+}
+
 void CurrencyAmountBox::onGotFocus()
 {
     if (variant_ == Variant::Coverage && (Text() == QStringLiteral("$.00") || Text() == QStringLiteral("None")))
@@ -47,7 +63,7 @@ void CurrencyAmountBox::onGotFocus()
 void CurrencyAmountBox::onKeyPress(int& k)
 {
     auto secondPoint = [&] {
-        if (Like(Text(), QStringLiteral("*.*")) && k == 46) {
+        if (k == 46 && Text().contains(u'.')) {
             k = 0;
             return true;
         }
@@ -68,7 +84,7 @@ void CurrencyAmountBox::onKeyPress(int& k)
     }
     const QString t = Text();
     const int caret = SelStart();
-    if (k != 8 && Like(t, QStringLiteral("*.[0-9][0-9]")) && (t.size() - caret) < 3 && SelLength() == 0)
+    if (k != 8 && endsWithTwoDecimals(t) && (t.size() - caret) < 3 && SelLength() == 0)
         k = 0;
     if (t.startsWith(u'$') && caret == 0 && k != 8)
         k = 0;
@@ -79,7 +95,7 @@ void CurrencyAmountBox::onKeyPress(int& k)
 void CurrencyAmountBox::onLostFocus()
 {
     QString t = Text();
-    if (!Like(t, QStringLiteral("*.[0-9][0-9]"))) {
+    if (!endsWithTwoDecimals(t)) {
         if (Like(t, QStringLiteral("*.")))
             t += QStringLiteral("00");
         else if (Like(t, QStringLiteral("*.*[0-9]")))

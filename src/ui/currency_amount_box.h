@@ -24,6 +24,11 @@ public:
     // Extra handlers of the owning screen, run after the filter's own.
     std::function<void()> afterChange, afterGotFocus, afterLostFocus;
 
+protected:
+    // A paste changes the box once, but the "$" goes in front as the first character comes,
+    // as it does when the amount is typed.
+    bool pastedCharacter() override;
+
 private:
     Variant variant_;
 };

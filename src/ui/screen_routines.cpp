@@ -3,7 +3,6 @@
 #include "app/program.h"
 #include "data/placeholders.h"
 #include "platform/recordset.h"
-#include "shell/frmProgress.h"
 #include "ui/screen.h"
 
 namespace tlm {
@@ -50,7 +49,7 @@ void confirm_Close_Program(screens::Screen& screen, int& cancel)
 {
     cancel = 1;
     if (screen.program.msgBox(QStringLiteral("Are You Sure You Want To Close Tallowmere?"), vbQuestionYesNo) == vbYes) {
-        screen.program.frmProgress().Show();
+        screen.program.startShutdown();
         screen.Hide();
     }
 }

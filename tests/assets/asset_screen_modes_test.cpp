@@ -3,6 +3,7 @@
 
 #include "lists/frmAddField.h"
 
+#include <QAccessible>
 #include <sqlite3.h>
 
 namespace tlm::test {
@@ -104,9 +105,14 @@ TEST_F(AssetModesTest, ScreenControlsAsDesigned)
     EXPECT_EQ(s.picDate->ToolTipText(), QStringLiteral(" This Icon Opens A Calendar So A Date Can Be Selected "));
     EXPECT_EQ(s.txtLoc->ToolTipText(), QStringLiteral(" Enter Where The Receipt For This Asset Is Located "));
     EXPECT_EQ(s.lblSelIn->Caption(), QStringLiteral("Press F1 For Help"));
-    // Every box can be named by a screen reader.
-    for (Control* c : {static_cast<Control*>(s.cmbLoc), static_cast<Control*>(s.txtPPrice), static_cast<Control*>(s.txtSerial)})
-        EXPECT_FALSE(c->widget()->accessibleName().isEmpty());
+    // A screen reader names each box after its label, a list holding a year included.
+    const std::pair<QWidget*, const char*> names[] = {
+        {s.cmbYear, "Year Made"},
+        {s.cmbArea, "Area"},
+        {s.txtPPrice, "Purchase Price"},
+        {s.txtSerial, "Serial / VIN / ID"}};
+    for (const auto& [box, name] : names)
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), QString::fromLatin1(name));
 }
 
 TEST_F(AssetModesTest, ListsHoldDistinctNamesInTableOrderWithoutZero)

@@ -137,15 +137,33 @@ TEST_F(AssetUpdateTest, DeleteAsksThenRemovesTheRowAndItsStoredPrice)
     EXPECT_TRUE(t->frmMain().Visible());
 }
 
-TEST_F(AssetUpdateTest, AnAssetDeletedMeanwhileIsNeitherUpdatedNorDeleted)
+TEST_F(AssetUpdateTest, AnAssetDeletedMeanwhileIsNeitherUpdatedNorDeletedAndTheScreenIsLeft)
 {
-    Recordset& inv = data().rsInventory;
-    inv.MoveFirst();
-    inv.MoveNext();
-    inv.Delete();
-    screen().cmdUpdate->press(); // ends without a message
+    const auto removeFromStore = [this](qint64 asset) {
+        Recordset& inv = data().rsInventory;
+        for (inv.MoveFirst(); !inv.Fields(Inv::AssetNumber).equalsNumber(asset); inv.MoveNext()) {}
+        inv.Delete();
+    };
+    removeFromStore(id);
+    changePrice("150");
+    t.msgs->expect(vbOK, QStringLiteral("This Asset Is No Longer In Your Inventory...Your Changes Were Not Saved!"));
+    screen().cmdUpdate->press();
+    EXPECT_EQ(lastBox().style, 48);
+    // As Cancel leaves, without its question: back to the freshly searched results.
+    EXPECT_FALSE(screen().Visible());
+    EXPECT_TRUE(t->frmSearchResults().Visible());
+    EXPECT_TRUE(screen().isEnabled());
+    EXPECT_EQ(screen().cmbLoc->ListCount(), 0);
+
+    const qint64 other = insertAsset("Outdoor", "Garage", "Tools", "Drill", "$40.00");
+    openAsset(other);
+    removeFromStore(other);
     t.msgs->expect(vbYes, QStringLiteral("Deleting This Asset Will Be Permanent...Continue?"));
+    t.msgs->expect(vbOK, QStringLiteral("This Asset Is No Longer In Your Inventory...It May Have Already Been Deleted!"));
     screen().cmdDelete->press();
+    EXPECT_EQ(lastBox().style, 48);
+    EXPECT_FALSE(screen().Visible());
+    EXPECT_TRUE(t->frmSearchResults().Visible());
     EXPECT_EQ(diskRows(layouts::Inventory()).size(), 1u);
     EXPECT_EQ(diskTotal(), Currency::fromDollars(600));
 }

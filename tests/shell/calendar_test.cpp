@@ -1,17 +1,13 @@
-// The calendar picker: writing the picked date back by caller code, the key questions, and
-// every way out giving the opener its controls back.
-#include "shell_test_support.h"
+// The calendar picker: the date it hands its opener, the key questions, and every way out
+// giving the opener its controls back. The openers' own write-backs are tested with them.
+#include "support/test_program.h"
 
-#include "assets/frmAddUpDel.h"
-#include "assets/frmWar.h"
-#include "owner/frmBank.h"
-#include "owner/frmInsInfo.h"
 #include "shell/frmCalendar.h"
-#include "shell/frmMain.h"
 
 #include <QCalendarWidget>
 #include <QTableView>
 #include <QTest>
+#include <gtest/gtest.h>
 
 using namespace tlm;
 using namespace tlm::test;
@@ -24,69 +20,23 @@ const QString kClose = QStringLiteral("Are You Sure You Want To Close The Calend
 
 class CalendarTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        laterRun(t);
-        startUp(t);
-    }
-
     frmCalendar& cal() { return t->frmCalendar(); }
 
-    // What an opener does: its code, the preset, its controls shut, the picker shown.
+    // What an opener does: its code, the preset, the picker shown with the place its date goes.
     void open(qint16 code, const QDate& preset)
     {
-        Form* opener = nullptr;
-        switch (code) {
-        case 1:
-        case 2:
-            opener = &t->frmWar();
-            t->frmWar().cmdCancel->setEnabled(false);
-            t->frmWar().cmdSave[0]->setEnabled(false);
-            break;
-        case 3:
-            opener = &t->frmAddUpDel();
-            opener->setEnabled(false);
-            break;
-        case 4:
-            opener = &t->frmInsInfo();
-            opener->setEnabled(false);
-            break;
-        case 5:
-            opener = &t->frmBank();
-            t->frmBank().setflag = true;
-            opener->setEnabled(false);
-            t->frmBank().cmdBack->setEnabled(false);
-            t->frmBank().cmdState->setEnabled(false);
-            break;
-        default:
-            opener = &t->frmMain();
-            break;
-        }
-        opener->Show();
+        opener.Show();
         cal().calPick = code;
         cal().presetDate(preset);
-        cal().showFor(*opener);
+        cal().showFor(opener, [this](const frmCalendar::Pick& date) {
+            EXPECT_TRUE(openerFree()) << "the date comes once the opener has its controls back";
+            picks.push_back(date.text());
+        });
         ASSERT_TRUE(cal().isVisible());
+        ASSERT_FALSE(openerFree());
     }
 
-    // Whether the opener of `code` has its controls back.
-    bool openerFree(qint16 code)
-    {
-        switch (code) {
-        case 1:
-        case 2:
-            return t->frmWar().cmdCancel->isEnabled() && t->frmWar().cmdSave[0]->isEnabled();
-        case 3:
-            return t->frmAddUpDel().isEnabled();
-        case 4:
-            return t->frmInsInfo().isEnabled();
-        case 5:
-            return t->frmBank().isEnabled() && t->frmBank().cmdBack->isEnabled() && t->frmBank().cmdState->isEnabled()
-                   && !t->frmBank().setflag;
-        default:
-            return true;
-        }
-    }
+    bool openerFree() { return opener.isEnabled() && !cal().isVisible(); }
 
     QWidget* grid() { return cal().calDate->focusProxy(); }
 
@@ -114,6 +64,8 @@ protected:
     }
 
     TestProgram t;
+    Form opener{t->forms()};
+    QStringList picks;
 };
 
 } // namespace
@@ -144,139 +96,48 @@ TEST_F(CalendarTest, TheDatePartsFollowThePresetAndTheSetters)
     EXPECT_EQ(QDate(cal().Year(), cal().Month(), cal().Day()), QDate(2026, 6, 15)) << "an invalid preset is today";
 }
 
-TEST_F(CalendarTest, ThePurchaseDateIsWrittenWithoutLeadingZeros)
+TEST_F(CalendarTest, AClickedDateGoesToTheOpenerWithoutLeadingZeros)
 {
     open(3, QDate(2005, 12, 25));
     cal().calDate_Click();
-    EXPECT_FALSE(cal().isVisible());
-    EXPECT_TRUE(openerFree(3));
-    EXPECT_EQ(t->frmAddUpDel().txtPur->Text(), QStringLiteral("12/25/2005"));
-
-    open(3, QDate(2006, 3, 7));
-    cal().calDate_Click();
-    EXPECT_EQ(t->frmAddUpDel().txtPur->Text(), QStringLiteral("3/7/2006"));
-}
-
-TEST_F(CalendarTest, AMouseClickOnADayPicksIt)
-{
-    open(3, QDate(2006, 3, 20));
+    open(4, QDate(2006, 3, 20));
     clickDay(7);
-    EXPECT_FALSE(cal().isVisible());
-    EXPECT_TRUE(openerFree(3));
-    EXPECT_EQ(t->frmAddUpDel().txtPur->Text(), QStringLiteral("3/7/2006"));
+    EXPECT_TRUE(openerFree());
+    EXPECT_EQ(picks, QStringList({"12/25/2005", "3/7/2006"}));
     EXPECT_TRUE(t.msgs->shown.empty());
+
+    const QStringList names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (int m = 0; m <= 13; ++m)
+        EXPECT_EQ(frmCalendar::Pick({1, m, 2020}).monthName(), m >= 1 && m <= 12 ? names[m - 1] : QString());
 }
 
-TEST_F(CalendarTest, ThePartsDateFillsThePartsListsOnly)
+TEST_F(CalendarTest, OnlyCallerCodesOneToFiveAreHandedADate)
 {
-    frmWar& war = t->frmWar();
-    war.cmbLMonth->setText(QStringLiteral("Jan"));
-    war.cmbLDay->setText(QStringLiteral("2"));
-    war.cmbLYear->setText(QStringLiteral("2030"));
-    open(1, QDate(2005, 12, 25));
-    cal().calDate_Click();
-    EXPECT_TRUE(openerFree(1));
-    EXPECT_EQ(war.cmbPMonth->Text(), QStringLiteral("Dec"));
-    EXPECT_EQ(war.cmbPDay->Text(), QStringLiteral("25"));
-    EXPECT_EQ(war.cmbPYear->Text(), QStringLiteral("2005"));
-    EXPECT_EQ(war.cmbLMonth->Text(), QStringLiteral("Jan"));
-    EXPECT_EQ(war.cmbLDay->Text(), QStringLiteral("2"));
-    EXPECT_EQ(war.cmbLYear->Text(), QStringLiteral("2030"));
-}
-
-TEST_F(CalendarTest, TheLaborDateFillsTheLaborListsOnly)
-{
-    frmWar& war = t->frmWar();
-    war.cmbPMonth->setText(QStringLiteral("Feb"));
-    war.cmbPDay->setText(QStringLiteral("3"));
-    war.cmbPYear->setText(QStringLiteral("2031"));
-    open(2, QDate(2010, 7, 4));
-    cal().calDate_Click();
-    EXPECT_TRUE(openerFree(2));
-    EXPECT_EQ(war.cmbLMonth->Text(), QStringLiteral("Jul"));
-    EXPECT_EQ(war.cmbLDay->Text(), QStringLiteral("4"));
-    EXPECT_EQ(war.cmbLYear->Text(), QStringLiteral("2010"));
-    EXPECT_EQ(war.cmbPMonth->Text(), QStringLiteral("Feb"));
-    EXPECT_EQ(war.cmbPDay->Text(), QStringLiteral("3"));
-    EXPECT_EQ(war.cmbPYear->Text(), QStringLiteral("2031"));
-}
-
-TEST_F(CalendarTest, ThePolicyAndAccountDatesAreWrittenIntoTheirBoxes)
-{
-    open(4, QDate(2027, 1, 9));
-    cal().calDate_Click();
-    EXPECT_TRUE(openerFree(4));
-    EXPECT_EQ(t->frmInsInfo().txtPolicyExpire->Text(), QStringLiteral("1/9/2027"));
-
-    open(5, QDate(2026, 11, 30));
-    cal().calDate_Click();
-    EXPECT_TRUE(openerFree(5));
-    EXPECT_EQ(t->frmBank().txtDate->Text(), QStringLiteral("11/30/2026"));
-}
-
-TEST_F(CalendarTest, AnUnknownCallerCodeWritesNothing)
-{
-    t->frmAddUpDel().txtPur->setText(QStringLiteral("mm/dd/yyyy"));
-    for (qint16 code : {qint16(0), qint16(6), qint16(-1)}) {
+    for (qint16 code : {qint16(1), qint16(2), qint16(5), qint16(0), qint16(6), qint16(-1)}) {
         open(code, QDate(2005, 12, 25));
         cal().calDate_Click();
-        EXPECT_FALSE(cal().isVisible());
+        EXPECT_TRUE(openerFree()) << code;
     }
-    EXPECT_EQ(t->frmAddUpDel().txtPur->Text(), QStringLiteral("mm/dd/yyyy"));
+    EXPECT_EQ(picks.size(), 3);
     EXPECT_TRUE(t.msgs->shown.empty());
 }
 
-TEST_F(CalendarTest, MonthNamesAreWrittenOnlyForMonthsOneToTwelve)
+TEST_F(CalendarTest, SpaceAsksAndYesClosesWithoutADate)
 {
-    frmWar& war = t->frmWar();
-    const QStringList names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    for (int m = 1; m <= 12; ++m) {
-        cal().presetDate(QDate(2020, m, 1));
-        cal().set_Month_Combo1();
-        cal().set_Month_Combo2();
-        EXPECT_EQ(war.cmbPMonth->Text(), names[m - 1]);
-        EXPECT_EQ(war.cmbLMonth->Text(), names[m - 1]);
-    }
-    cal().setMonth(13);
-    cal().set_Month_Combo1();
-    cal().setMonth(0);
-    cal().set_Month_Combo2();
-    EXPECT_EQ(war.cmbPMonth->Text(), QStringLiteral("Dec"));
-    EXPECT_EQ(war.cmbLMonth->Text(), QStringLiteral("Dec"));
-}
-
-TEST_F(CalendarTest, SpaceAsksAndYesClosesWithoutADateForEveryCaller)
-{
-    t->frmAddUpDel().txtPur->setText(QStringLiteral("1/2/2003"));
-    for (qint16 code : {qint16(1), qint16(2), qint16(3), qint16(4), qint16(5)}) {
-        open(code, QDate(2005, 12, 25));
-        t.msgs->expect(vbYes, kClose);
-        QTest::keyClick(grid(), Qt::Key_Space);
-        EXPECT_FALSE(cal().isVisible()) << code;
-        EXPECT_TRUE(openerFree(code)) << code;
-    }
-    EXPECT_EQ(t->frmAddUpDel().txtPur->Text(), QStringLiteral("1/2/2003"));
-    EXPECT_NE(t->frmWar().cmbPMonth->Text(), QStringLiteral("Dec"));
-    for (const ShownBox& box : t.msgs->shown)
-        EXPECT_EQ(box.style, 36);
-}
-
-TEST_F(CalendarTest, SpaceAndNoKeepsTheCalendarUp)
-{
-    t->frmAddUpDel().txtPur->setText(QStringLiteral("4/5/2006"));
     open(3, QDate(2005, 12, 25));
     t.msgs->expect(vbNo, kClose);
     QTest::keyClick(grid(), Qt::Key_Space);
     EXPECT_TRUE(cal().isVisible());
-    EXPECT_FALSE(openerFree(3));
+    EXPECT_FALSE(openerFree());
     // Any key that types asks the same; so does one that reaches the screen itself.
     t.msgs->expect(vbNo, kClose);
     QTest::keyClick(grid(), Qt::Key_Q);
     t.msgs->expect(vbYes, kClose);
     QTest::keyClick(&cal(), Qt::Key_Space);
-    EXPECT_FALSE(cal().isVisible());
-    EXPECT_TRUE(openerFree(3));
-    EXPECT_EQ(t->frmAddUpDel().txtPur->Text(), QStringLiteral("4/5/2006"));
+    EXPECT_TRUE(openerFree());
+    EXPECT_TRUE(picks.isEmpty());
+    for (const ShownBox& box : t.msgs->shown)
+        EXPECT_EQ(box.style, 36);
 }
 
 TEST_F(CalendarTest, EnterPicksTheSelectedDateWithoutAQuestion)
@@ -286,73 +147,46 @@ TEST_F(CalendarTest, EnterPicksTheSelectedDateWithoutAQuestion)
     EXPECT_TRUE(cal().isVisible());
     EXPECT_EQ(cal().Day(), 2);
     QTest::keyClick(grid(), Qt::Key_Return);
-    EXPECT_FALSE(cal().isVisible());
-    EXPECT_TRUE(openerFree(4));
-    EXPECT_EQ(t->frmInsInfo().txtPolicyExpire->Text(), QStringLiteral("8/2/2026"));
+    EXPECT_TRUE(openerFree());
+    EXPECT_EQ(picks, QStringList({"8/2/2026"}));
     EXPECT_TRUE(t.msgs->shown.empty());
 }
 
-TEST_F(CalendarTest, NoDateSelectedAndNoToTheFirstQuestionKeepsTheCalendarUp)
+TEST_F(CalendarTest, NoDateSelectedAsksForTodayFirst)
 {
     open(3, QDate(2005, 12, 25));
     cal().setDay(0);
     t.msgs->expect(vbNo, kNoDate);
     QTest::keyClick(grid(), Qt::Key_Space);
-    EXPECT_TRUE(cal().isVisible());
-    EXPECT_FALSE(openerFree(3));
+    EXPECT_FALSE(openerFree());
     EXPECT_EQ(cal().Day(), 0);
     EXPECT_EQ(t.msgs->shown.size(), 1u) << "no second question";
-    EXPECT_EQ(t.msgs->shown[0].style, 36);
-}
 
-TEST_F(CalendarTest, NoDateSelectedEnterAndYesWritesTodaysDate)
-{
-    open(5, QDate(2005, 12, 25));
-    cal().setMonth(0);
-    t.msgs->expect(vbYes, kNoDate);
-    QTest::keyClick(grid(), Qt::Key_Enter);
-    EXPECT_FALSE(cal().isVisible());
-    EXPECT_TRUE(openerFree(5));
-    EXPECT_EQ(t->frmBank().txtDate->Text(), QStringLiteral("6/15/2026"));
-    EXPECT_EQ(t.msgs->shown.size(), 1u);
-}
-
-TEST_F(CalendarTest, NoDateSelectedSpaceAndYesTakesTodayThenAsksToClose)
-{
-    t->frmAddUpDel().txtPur->setText(QStringLiteral("4/5/2006"));
-    open(3, QDate(2005, 12, 25));
+    // Yes takes today and goes on to the close question.
     cal().setYear(0);
     t.msgs->expect(vbYes, kNoDate);
     t.msgs->expect(vbNo, kClose);
     QTest::keyClick(grid(), Qt::Key_Space);
     EXPECT_TRUE(cal().isVisible());
     EXPECT_EQ(cal().calDate->selectedDate(), QDate(2026, 6, 15));
-    EXPECT_EQ(QDate(cal().Year(), cal().Month(), cal().Day()), QDate(2026, 6, 15));
 
-    t.msgs->expect(vbYes, kClose);
-    QTest::keyClick(grid(), Qt::Key_Space);
-    EXPECT_FALSE(cal().isVisible());
-    EXPECT_TRUE(openerFree(3));
-    EXPECT_EQ(t->frmAddUpDel().txtPur->Text(), QStringLiteral("4/5/2006")) << "closed without a date";
+    // With Enter, today is the date picked.
+    cal().setMonth(0);
+    t.msgs->expect(vbYes, kNoDate);
+    QTest::keyClick(grid(), Qt::Key_Enter);
+    EXPECT_TRUE(openerFree());
+    EXPECT_EQ(picks, QStringList({"6/15/2026"}));
 }
 
-TEST_F(CalendarTest, TheCloseBoxAndEscapeCloseWithoutADateForEveryCaller)
+TEST_F(CalendarTest, TheCloseBoxAndEscapeCloseWithoutADate)
 {
-    t->frmInsInfo().txtPolicyExpire->setText(QStringLiteral("None"));
-    t->frmAddUpDel().txtPur->setText(QStringLiteral("4/5/2006"));
-    for (qint16 code : {qint16(1), qint16(2), qint16(3), qint16(4), qint16(5)}) {
-        open(code, QDate(2005, 12, 25));
-        EXPECT_FALSE(cal().requestClose());
-        EXPECT_FALSE(cal().isVisible()) << code;
-        EXPECT_TRUE(openerFree(code)) << code;
-
-        open(code, QDate(2005, 12, 25));
-        QTest::keyClick(grid(), Qt::Key_Escape);
-        EXPECT_FALSE(cal().isVisible()) << code;
-        EXPECT_TRUE(openerFree(code)) << code;
-    }
-    EXPECT_EQ(t->frmInsInfo().txtPolicyExpire->Text(), QStringLiteral("None"));
-    EXPECT_EQ(t->frmAddUpDel().txtPur->Text(), QStringLiteral("4/5/2006"));
+    open(1, QDate(2005, 12, 25));
+    EXPECT_FALSE(cal().requestClose());
+    EXPECT_TRUE(openerFree());
+    open(5, QDate(2005, 12, 25));
+    QTest::keyClick(grid(), Qt::Key_Escape);
+    EXPECT_TRUE(openerFree());
+    EXPECT_TRUE(picks.isEmpty());
     EXPECT_TRUE(t.msgs->shown.empty());
 }
 

@@ -2,6 +2,8 @@
 #include "support/test_program.h"
 #include "ui/currency_amount_box.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -179,10 +181,17 @@ TEST_F(CurrencyFilter, TheCoverageBoxEmptiesItsPlaceholderOnFocus)
     EXPECT_EQ(form.coverage->SelText(), QStringLiteral("2,500.00"));
 }
 
-TEST_F(CurrencyFilter, PastedTextIsFilteredAsIfTyped)
+TEST_F(CurrencyFilter, APasteIsFilteredAsIfTypedAndChangesTheBoxOnce)
 {
-    enter(form.price, "");
-    for (QChar ch : QStringLiteral("1a2.3.45x"))
-        form.price->typeCharacter(ch);
-    EXPECT_EQ(form.price->Text(), QStringLiteral("$12.34"));
+    for (CurrencyAmountBox* box : all()) {
+        enter(box, "");
+        int changes = 0;
+        box->afterChange = [&] { ++changes; };
+        QApplication::clipboard()->setText("1a2.3.45x");
+        QTest::keySequence(box, QKeySequence::Paste);
+        EXPECT_EQ(box->Text(), QStringLiteral("$12.34"));
+        EXPECT_EQ(box->SelStart(), 6);
+        EXPECT_EQ(changes, 1);
+        box->afterChange = nullptr;
+    }
 }

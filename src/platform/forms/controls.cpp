@@ -1,5 +1,8 @@
 #include "platform/forms/controls.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -119,11 +122,19 @@ Form* Control::form() const
     return nullptr;
 }
 
+FormManager& Control::events() const
+{
+    if (Form* f = form())
+        return f->manager();
+    return FormManager::detached();
+}
+
 void Control::SetFocus()
 {
     widget()->setFocus(Qt::OtherFocusReason);
     if (Form* f = form())
         f->controlFocused(this);
+    events().rethrowPending();
 }
 
 void Control::setToolTipText(const QString& tip)
@@ -164,12 +175,10 @@ bool Control::handleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>&
         return true;
     }
     int code = vbKeyCode(event);
-    if (KeyDown && code != 0) {
-        KeyDown(code, shiftState(event->modifiers()));
-        if (code == 0) {
-            event->accept();
-            return true;
-        }
+    // A key whose handler failed is not typed.
+    if (KeyDown && code != 0 && (!raiseEvent(&Control::KeyDown, code, shiftState(event->modifiers())) || code == 0)) {
+        event->accept();
+        return true;
     }
     if (code == vbKey::F1) {
         if (f)
@@ -186,8 +195,7 @@ bool Control::handleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>&
     int ascii = vbKeyAscii(event);
     if (ascii != 0 && KeyPress) {
         const int typed = ascii;
-        KeyPress(ascii);
-        if (ascii == 0) {
+        if (!raiseEvent(&Control::KeyPress, ascii) || ascii == 0) {
             event->accept();
             return true;
         }
@@ -201,36 +209,102 @@ bool Control::handleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>&
     return true;
 }
 
-void Control::typeCharacter(QChar ch)
-{
-    const bool lineBreak = ch == u'\n' && acceptsLineBreaks();
-    if (!lineBreak && (ch.isNull() || !ch.isPrint()))
-        return;
-    int ascii = lineBreak ? 13 : ch.unicode();
-    if (KeyPress)
-        KeyPress(ascii);
-    if (ascii == 0 || !acceptsText())
-        return;
-    // Straight to the widget's own key handling: KeyDown and KeyPress have run once already.
-    QKeyEvent typed(QEvent::KeyPress, ascii == 13 ? int(Qt::Key_Return) : 0, Qt::NoModifier, QString(QChar(ascii)));
-    if (baseKey_)
-        baseKey_(&typed);
-    else
-        QApplication::sendEvent(widget(), &typed);
-}
+void Control::typeCharacter(QChar ch) { pasteAsTyped(QString(ch)); }
 
 void Control::pasteAsTyped(const QString& text)
 {
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    // A handler that pastes into its own box while a paste runs adds to the same edit.
+    const bool outermost = !pending_;
+    if (outermost)
+        pending_ = PendingEdit{widgetText(), widgetSelStart(), widgetSelLength(), widgetMaxLength()};
+    bool failed = false;
+    for (qsizetype i = 0; i < text.size() && !failed; ++i) {
+        QChar ch = text.at(i);
         // "\r\n" and a lone "\r" are one line break, as "\n" is.
-        if (text.at(i) == u'\r') {
+        if (ch == u'\r') {
             if (i + 1 < text.size() && text.at(i + 1) == u'\n')
                 continue;
-            typeCharacter(u'\n');
-            continue;
+            ch = u'\n';
         }
-        typeCharacter(text.at(i));
+        const bool lineBreak = ch == u'\n' && acceptsLineBreaks();
+        if (!lineBreak && (ch.isNull() || !ch.isPrint()))
+            continue;
+        int ascii = lineBreak ? 13 : ch.unicode();
+        if (KeyPress && !raiseEvent(&Control::KeyPress, ascii)) {
+            failed = true;
+            break;
+        }
+        if (ascii == 0 || !acceptsText() || !pending_)
+            continue;
+        typePending(ascii);
+        failed = !pastedCharacter();
     }
+    if (!outermost || !pending_)
+        return;
+    const PendingEdit edit = std::move(*pending_);
+    pending_.reset();
+    // A paste whose filter failed is dropped whole.
+    if (!failed)
+        applyPending(edit);
+}
+
+// One typed character on the pending text, as the box itself would take it.
+void Control::typePending(int keyAscii)
+{
+    PendingEdit& p = *pending_;
+    if (keyAscii == 8) {
+        if (p.length > 0) {
+            p.text.remove(p.start, p.length);
+        } else if (p.start > 0) {
+            p.text.remove(p.start - 1, 1);
+            --p.start;
+        }
+        p.length = 0;
+        return;
+    }
+    const QChar ch = keyAscii == 13 ? QChar(u'\n') : QChar(char16_t(keyAscii));
+    if (keyAscii == 13 ? !acceptsLineBreaks() : !ch.isPrint())
+        return;
+    // A full box takes no more, unless the character replaces a selection.
+    if (p.text.size() - p.length >= p.maxLength)
+        return;
+    p.text.replace(p.start, p.length, ch);
+    ++p.start;
+    p.length = 0;
+}
+
+// The difference between the box and the pending text, applied as one edit.
+void Control::applyPending(const PendingEdit& edit)
+{
+    const QString before = widgetText();
+    if (before != edit.text) {
+        const qsizetype shorter = std::min(before.size(), edit.text.size());
+        qsizetype prefix = 0;
+        while (prefix < shorter && before.at(prefix) == edit.text.at(prefix))
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < shorter - prefix
+               && before.at(before.size() - 1 - suffix) == edit.text.at(edit.text.size() - 1 - suffix))
+            ++suffix;
+        replaceInWidget(int(prefix), int(before.size() - prefix - suffix),
+                        edit.text.mid(prefix, edit.text.size() - prefix - suffix));
+    }
+    selectInWidget(edit.start, edit.length);
+}
+
+void Control::setPendingText(const QString& text)
+{
+    pending_->text = text;
+    // As a box set by code: the caret at the start, nothing selected.
+    pending_->start = 0;
+    pending_->length = 0;
+}
+
+void Control::selectPending(int start, int length)
+{
+    const int size = int(pending_->text.size());
+    pending_->start = std::clamp(start, 0, size);
+    pending_->length = std::clamp(length, 0, size - pending_->start);
 }
 
 bool Control::handleInputMethod(QInputMethodEvent* event)
@@ -255,17 +329,17 @@ void Control::handleFocusIn(QFocusEvent* event)
 void Control::handleMouse(QMouseEvent* event, bool press)
 {
     const QPoint pos = event->position().toPoint();
+    const int button = mouseButton(event->button());
+    const int shift = shiftState(event->modifiers());
     if (press) {
         if (widget()->isEnabled() && (widget()->focusPolicy() & Qt::ClickFocus))
             if (Form* f = form())
                 f->controlFocused(this);
-        if (MouseDown)
-            MouseDown(mouseButton(event->button()), shiftState(event->modifiers()), pos.x(), pos.y());
+        raiseEvent(&Control::MouseDown, button, shift, pos.x(), pos.y());
     } else {
-        if (MouseUp)
-            MouseUp(mouseButton(event->button()), shiftState(event->modifiers()), pos.x(), pos.y());
+        raiseEvent(&Control::MouseUp, button, shift, pos.x(), pos.y());
         if (clicksOnRelease() && event->button() == Qt::LeftButton && widget()->rect().contains(pos))
-            fire(Click);
+            raiseEvent(&Control::Click);
     }
 }
 
@@ -282,35 +356,59 @@ TextBox::TextBox(QWidget* parent) : ControlWidget<QLineEdit>(parent, colors::Whi
     setAcceptDrops(false);
     setDragEnabled(false);
     baseKey_ = [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); };
-    QObject::connect(this, &QLineEdit::textChanged, this, [this] { fire(Change); });
+    QObject::connect(this, &QLineEdit::textChanged, this, [this] { raiseEvent(&Control::Change); });
 }
 
-void TextBox::setText(const QString& text) { QLineEdit::setText(text); }
+void TextBox::setText(const QString& text)
+{
+    if (pending_) {
+        setPendingText(text);
+        return;
+    }
+    QLineEdit::setText(text);
+    events().rethrowPending();
+}
 
-int TextBox::SelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
+int TextBox::widgetSelStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
 
-int TextBox::SelLength() const { return hasSelectedText() ? int(selectedText().size()) : 0; }
+int TextBox::widgetSelLength() const { return hasSelectedText() ? int(selectedText().size()) : 0; }
+
+int TextBox::SelStart() const { return pending_ ? pending_->start : widgetSelStart(); }
+
+int TextBox::SelLength() const { return pending_ ? pending_->length : widgetSelLength(); }
 
 void TextBox::setSelStart(int start)
 {
+    if (pending_)
+        return selectPending(start, 0);
     deselect();
     setCursorPosition(std::clamp(start, 0, int(text().size())));
 }
 
-void TextBox::setSelLength(int length)
-{
-    const int start = SelStart();
-    if (length <= 0) {
-        setSelStart(start);
-        return;
-    }
-    setSelection(start, std::min(length, int(text().size()) - start));
-}
+void TextBox::setSelLength(int length) { select(SelStart(), length); }
 
 void TextBox::select(int start, int length)
 {
-    setSelStart(start);
-    setSelLength(length);
+    if (pending_)
+        return selectPending(start, length);
+    selectInWidget(start, length);
+}
+
+void TextBox::selectInWidget(int start, int length)
+{
+    const int size = int(text().size());
+    start = std::clamp(start, 0, size);
+    deselect();
+    setCursorPosition(start);
+    if (length > 0)
+        setSelection(start, std::min(length, size - start));
+}
+
+void TextBox::replaceInWidget(int from, int count, const QString& text)
+{
+    // insert() replaces the selection as one edit: one undo step, one textChanged.
+    selectInWidget(from, count);
+    insert(text);
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event)
@@ -340,25 +438,53 @@ MemoBox::MemoBox(QWidget* parent) : ControlWidget<QPlainTextEdit>(parent, colors
     setAcceptDrops(false);
     setTabChangesFocus(true);
     baseKey_ = [this](QKeyEvent* e) { QPlainTextEdit::keyPressEvent(e); };
-    QObject::connect(this, &QPlainTextEdit::textChanged, this, [this] { fire(Change); });
+    QObject::connect(this, &QPlainTextEdit::textChanged, this, [this] { raiseEvent(&Control::Change); });
 }
 
 void MemoBox::setText(const QString& text)
 {
+    if (pending_) {
+        setPendingText(text);
+        return;
+    }
     if (text != toPlainText())
         setPlainText(text);
+    events().rethrowPending();
 }
 
-int MemoBox::SelStart() const { return textCursor().selectionStart(); }
+int MemoBox::widgetSelStart() const { return textCursor().selectionStart(); }
 
-int MemoBox::SelLength() const { return textCursor().selectionEnd() - textCursor().selectionStart(); }
+int MemoBox::widgetSelLength() const { return textCursor().selectionEnd() - textCursor().selectionStart(); }
+
+int MemoBox::SelStart() const { return pending_ ? pending_->start : widgetSelStart(); }
+
+int MemoBox::SelLength() const { return pending_ ? pending_->length : widgetSelLength(); }
 
 void MemoBox::select(int start, int length)
 {
+    if (pending_)
+        return selectPending(start, length);
+    selectInWidget(start, length);
+}
+
+void MemoBox::selectInWidget(int start, int length)
+{
+    const int size = int(toPlainText().size());
     QTextCursor c = textCursor();
-    c.setPosition(start);
-    c.setPosition(std::min(start + length, int(toPlainText().size())), QTextCursor::KeepAnchor);
+    c.setPosition(std::clamp(start, 0, size));
+    c.setPosition(std::clamp(start + std::max(length, 0), 0, size), QTextCursor::KeepAnchor);
     setTextCursor(c);
+}
+
+void MemoBox::replaceInWidget(int from, int count, const QString& text)
+{
+    // One edit block: one undo step, one textChanged.
+    QTextCursor c(document());
+    c.setPosition(from);
+    c.setPosition(from + count, QTextCursor::KeepAnchor);
+    c.beginEditBlock();
+    c.insertText(text);
+    c.endEditBlock();
 }
 
 void MemoBox::insertFromMimeData(const QMimeData* source)
@@ -370,6 +496,71 @@ void MemoBox::insertFromMimeData(const QMimeData* source)
 bool MemoBox::canInsertFromMimeData(const QMimeData* source) const { return source && source->hasText(); }
 
 // ---------------------------------------------------------------- ComboBox
+
+namespace {
+
+// Qt names a combo box on Linux after its current text ("2026"); ours are named after their
+// label, as every other control is, and their text is their value.
+class AccessibleComboBox : public QAccessibleWidget {
+public:
+    explicit AccessibleComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? box()->currentText() : QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return box()->lineEdit() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(box()->view());
+        if (index == 1 && box()->lineEdit())
+            return QAccessible::queryAccessibleInterface(box()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child && child->object() == box()->view())
+            return 0;
+        if (child && box()->lineEdit() && child->object() == box()->lineEdit())
+            return 1;
+        return -1;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = box()->view()->isVisible();
+        s.editable = box()->isEditable();
+        return s;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override
+    {
+        if (name != showMenuAction())
+            return QAccessibleWidget::doAction(name);
+        if (box()->view()->isVisible())
+            box()->hidePopup();
+        else
+            box()->showPopup();
+    }
+
+private:
+    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* accessibleComboBox(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QComboBox"))
+        if (auto* box = dynamic_cast<ComboBox*>(object))
+            return new AccessibleComboBox(box);
+    return nullptr;
+}
+
+} // namespace
 
 ComboBox::ComboBox(QWidget* parent, bool editable) : ControlWidget<QComboBox>(parent, colors::White)
 {
@@ -383,17 +574,25 @@ ComboBox::ComboBox(QWidget* parent, bool editable) : ControlWidget<QComboBox>(pa
         edit->installEventFilter(this);
         QObject::connect(edit, &QLineEdit::textEdited, this, [this] {
             if (!programmatic_)
-                fire(Change);
+                raiseEvent(&Control::Change);
         });
     }
     if (editable)
         setCompleter(nullptr);
+    static const bool accessibleNames = (QAccessible::installFactory(accessibleComboBox), true);
+    Q_UNUSED(accessibleNames);
+    // A screen reader running already may have asked for the box while it was being built.
+    if (QAccessible::isActive()) {
+        QAccessibleInterface* early = QAccessible::queryAccessibleInterface(this);
+        if (early && !dynamic_cast<AccessibleComboBox*>(early))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
+    }
     baseKey_ = [this](QKeyEvent* e) { QComboBox::keyPressEvent(e); };
     QObject::connect(this, &QComboBox::activated, this, [this] {
         if (programmatic_)
             return;
         selectChosen();
-        fire(Click);
+        raiseEvent(&Control::Click);
     });
 }
 
@@ -422,12 +621,16 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* event)
         }
     }
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonDblClick)
-        fire(DblClick);
+        raiseEvent(&Control::DblClick);
     return QComboBox::eventFilter(watched, event);
 }
 
 void ComboBox::setText(const QString& text)
 {
+    if (pending_) {
+        setPendingText(text);
+        return;
+    }
     const QString before = currentText();
     programmatic_ = true;
     {
@@ -439,7 +642,7 @@ void ComboBox::setText(const QString& text)
     }
     programmatic_ = false;
     if (currentText() != before)
-        fire(Change);
+        raiseEventFromCode(&Control::Change);
 }
 
 void ComboBox::AddItem(const QString& item)
@@ -485,7 +688,7 @@ void ComboBox::Clear()
             setEditText(QString());
     }
     if (!before.isEmpty())
-        fire(Change);
+        raiseEventFromCode(&Control::Change);
 }
 
 QStringList ComboBox::items() const
@@ -506,7 +709,7 @@ void ComboBox::setListIndex(int index)
             setEditText(QString());
     }
     programmatic_ = false;
-    fire(Click);
+    raiseEventFromCode(&Control::Click);
 }
 
 void ComboBox::choose(int index)
@@ -520,7 +723,7 @@ void ComboBox::choose(int index)
         setCurrentIndex(index);
     }
     selectChosen();
-    fire(Click);
+    raiseEventFromCode(&Control::Click);
 }
 
 void ComboBox::selectChosen()
@@ -535,7 +738,7 @@ void ComboBox::choose(const QString& item)
     choose(findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
-int ComboBox::SelStart() const
+int ComboBox::widgetSelStart() const
 {
     const QLineEdit* e = lineEdit();
     if (!e)
@@ -543,19 +746,41 @@ int ComboBox::SelStart() const
     return e->hasSelectedText() ? e->selectionStart() : e->cursorPosition();
 }
 
-int ComboBox::SelLength() const
+int ComboBox::widgetSelLength() const
 {
     const QLineEdit* e = lineEdit();
     return e && e->hasSelectedText() ? int(e->selectedText().size()) : 0;
 }
 
+int ComboBox::widgetMaxLength() const { return lineEdit() ? lineEdit()->maxLength() : 0; }
+
+int ComboBox::SelStart() const { return pending_ ? pending_->start : widgetSelStart(); }
+
+int ComboBox::SelLength() const { return pending_ ? pending_->length : widgetSelLength(); }
+
 void ComboBox::select(int start, int length)
+{
+    if (pending_)
+        return selectPending(start, length);
+    selectInWidget(start, length);
+}
+
+void ComboBox::selectInWidget(int start, int length)
 {
     if (QLineEdit* e = lineEdit()) {
         e->deselect();
         e->setCursorPosition(start);
         if (length > 0)
             e->setSelection(start, length);
+    }
+}
+
+void ComboBox::replaceInWidget(int from, int count, const QString& text)
+{
+    // As the user's own edit: one textEdited (one Change), one undo step.
+    if (QLineEdit* e = lineEdit()) {
+        selectInWidget(from, count);
+        e->insert(text);
     }
 }
 
@@ -571,7 +796,7 @@ void ComboBox::setLocked(bool locked)
 ListBox::ListBox(QWidget* parent) : ControlWidget<QListWidget>(parent, colors::White)
 {
     setAcceptDrops(false);
-    QObject::connect(this, &QListWidget::currentRowChanged, this, [this] { fire(Click); });
+    QObject::connect(this, &QListWidget::currentRowChanged, this, [this] { raiseEvent(&Control::Click); });
 }
 
 void ListBox::AddItem(const QString& item) { addItem(item); }
@@ -582,7 +807,11 @@ QString ListBox::List(int index) const
     return i ? i->text() : QString();
 }
 
-void ListBox::setListIndex(int index) { setCurrentRow(index); }
+void ListBox::setListIndex(int index)
+{
+    setCurrentRow(index);
+    events().rethrowPending();
+}
 
 QString ListBox::Text() const { return List(currentRow()); }
 
@@ -630,7 +859,7 @@ CommandButton::CommandButton(QWidget* parent, const QString& caption)
     QObject::connect(this, &QPushButton::clicked, this, [this] {
         if (Form* f = form())
             f->controlFocused(this);
-        fire(Click);
+        raiseEvent(&Control::Click);
     });
 }
 
@@ -639,12 +868,13 @@ void CommandButton::press()
     if (!isEnabled())
         return;
     click();
+    events().rethrowPending();
 }
 
 void CommandButton::pressWithoutFocus()
 {
     if (isEnabled())
-        fire(Click);
+        raiseEvent(&Control::Click);
 }
 
 bool CommandButton::Default() const
@@ -675,8 +905,20 @@ CheckBox::CheckBox(QWidget* parent, const QString& caption) : ControlWidget<QChe
     QObject::connect(this, &QCheckBox::clicked, this, [this] {
         if (Form* f = form())
             f->controlFocused(this);
-        fire(Click);
+        raiseEvent(&Control::Click);
     });
+    // A change that comes without a click (an accessibility toggle) runs Click as well.
+    QObject::connect(this, &QCheckBox::toggled, this, [this] {
+        if (!clicking_)
+            raiseEvent(&Control::Click);
+    });
+}
+
+void CheckBox::nextCheckState()
+{
+    clicking_ = true;
+    QCheckBox::nextCheckState();
+    clicking_ = false;
 }
 
 void CheckBox::setValue(int value)
@@ -687,7 +929,7 @@ void CheckBox::setValue(int value)
         QSignalBlocker block(this);
         setChecked(value != 0);
     }
-    fire(Click);
+    raiseEventFromCode(&Control::Click);
 }
 
 // ---------------------------------------------------------------- OptionButton
@@ -696,7 +938,20 @@ OptionButton::OptionButton(QWidget* parent, const QString& caption)
     : ControlWidget<QRadioButton>(parent, colors::WindowBackground)
 {
     setText(caption);
-    QObject::connect(this, &QRadioButton::clicked, this, [this] { fire(Click); });
+    // A click runs Click also on the option already selected.
+    QObject::connect(this, &QRadioButton::clicked, this, [this] { raiseEvent(&Control::Click); });
+    // Selected without a click (an accessibility toggle): Click as well.
+    QObject::connect(this, &QRadioButton::toggled, this, [this](bool selected) {
+        if (selected && !clicking_)
+            raiseEvent(&Control::Click);
+    });
+}
+
+void OptionButton::nextCheckState()
+{
+    clicking_ = true;
+    QRadioButton::nextCheckState();
+    clicking_ = false;
 }
 
 void OptionButton::setValue(bool value)
@@ -708,7 +963,7 @@ void OptionButton::setValue(bool value)
         setChecked(value);
     }
     if (value)
-        fire(Click);
+        raiseEventFromCode(&Control::Click);
 }
 
 void OptionArray::add(OptionButton* button)
@@ -793,11 +1048,19 @@ Timer::Timer(QObject* parent, int interval, bool enabled) : QObject(parent), int
 {
     timer_.setInterval(interval);
     QObject::connect(&timer_, &QTimer::timeout, this, [this] {
-        if (onTimer)
-            onTimer();
+        if (const std::function<void()> handler = onTimer)
+            events().runHandler(handler);
     });
     if (enabled)
         timer_.start();
+}
+
+FormManager& Timer::events() const
+{
+    for (QObject* o = parent(); o; o = o->parent())
+        if (auto* f = dynamic_cast<Form*>(o))
+            return f->manager();
+    return FormManager::detached();
 }
 
 void Timer::setEnabled(bool enabled)

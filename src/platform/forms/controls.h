@@ -18,6 +18,10 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <functional>
+#include <limits>
+#include <optional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 class QKeyEvent;
@@ -58,6 +62,22 @@ public:
     virtual QWidget* widget() = 0;
     const QWidget* widget() const { return const_cast<Control*>(this)->widget(); }
     Form* form() const;
+    // The manager whose runHandler this control's handlers run through.
+    FormManager& events() const;
+
+    // Raises one of the control's events as the platform does, through the one place every
+    // handler runs (FormManager::runHandler): what the handler does not catch is reported and
+    // goes no further. False when the handler failed. For example box->raiseEvent(&Control::Change)
+    // or box->raiseEvent(&Control::KeyPress, keyAscii).
+    template <class Event, class... Args>
+    bool raiseEvent(Event Control::*event, Args&&... args)
+    {
+        // A copy: the handler may replace itself while it runs.
+        const Event handler = this->*event;
+        if (!handler)
+            return true;
+        return events().runHandler([&] { handler(std::forward<Args>(args)...); });
+    }
 
     void SetFocus();
     bool Enabled() const { return widget()->isEnabled(); }
@@ -70,24 +90,32 @@ public:
     quint32 BackColor() const { return backColor_; }
     void setBackColor(quint32 color);
 
-    // Runs the key pipeline for one typed character as if it had been typed (used for paste).
+    // Types one character through the key filter, as a one-character paste.
     void typeCharacter(QChar ch);
-    // Types a pasted or dropped text one character at a time.
+    // A pasted or dropped text: every character goes through KeyPress as if typed, but the box
+    // changes once, with one Change, one undo step and one accessibility notice. While the
+    // characters run, Text(), SelStart(), SelLength() and the text and selection setters work
+    // on the text as the filter has left it so far.
     void pasteAsTyped(const QString& text);
 
 protected:
     explicit Control(quint32 backColor) : backColor_(backColor) {}
+
+    // Raises an event from our own code: a failure inside another handler reaches that
+    // handler at once.
+    template <class Event, class... Args>
+    void raiseEventFromCode(Event Control::*event, Args&&... args)
+    {
+        raiseEvent(event, std::forward<Args>(args)...);
+        events().rethrowPending();
+    }
+
     // The key pipeline shared by every control; returns true when the event was consumed.
     bool handleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>& base);
     void handleFocusIn(QFocusEvent* event);
     void handleMouse(QMouseEvent* event, bool press);
     // Text an input method commits is typed through KeyPress too; true when consumed.
     bool handleInputMethod(QInputMethodEvent* event);
-    void fire(const std::function<void()>& handler)
-    {
-        if (handler)
-            handler();
-    }
     virtual bool acceptsText() const { return false; }
     // A pasted line break types Enter (13) instead of being dropped.
     virtual bool acceptsLineBreaks() const { return false; }
@@ -97,8 +125,36 @@ protected:
     void pasteSelection();
     virtual void applyBackColor();
 
+    // The text and selection of a box while a paste runs through its key filter.
+    struct PendingEdit {
+        QString text;
+        int start = 0;
+        int length = 0;
+        int maxLength = 0;
+    };
+    std::optional<PendingEdit> pending_;
+
+    // What a paste needs of a box's widget: its text and selection, and one edit that replaces
+    // `count` characters at `from` (one undo step, one Change).
+    virtual QString widgetText() const { return {}; }
+    virtual int widgetSelStart() const { return 0; }
+    virtual int widgetSelLength() const { return 0; }
+    virtual int widgetMaxLength() const { return std::numeric_limits<int>::max(); }
+    virtual void replaceInWidget(int /*from*/, int /*count*/, const QString& /*text*/) {}
+    virtual void selectInWidget(int /*start*/, int /*length*/) {}
+    // After each character the filter let through while a paste runs; false stops the paste.
+    virtual bool pastedCharacter() { return true; }
+
+    // The selection setters of the boxes, on the pending text while a paste runs.
+    void setPendingText(const QString& text);
+    void selectPending(int start, int length);
+
     quint32 backColor_;
     std::function<void(QKeyEvent*)> baseKey_;
+
+private:
+    void typePending(int keyAscii);
+    void applyPending(const PendingEdit& edit);
 };
 
 // Wires a Qt widget's events to the Control's.
@@ -133,7 +189,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override
     {
         Base::mouseDoubleClickEvent(event);
-        fire(DblClick);
+        raiseEvent(&Control::DblClick);
     }
     void inputMethodEvent(QInputMethodEvent* event) override
     {
@@ -146,11 +202,11 @@ class TextBox : public ControlWidget<QLineEdit> {
 public:
     explicit TextBox(QWidget* parent = nullptr);
 
-    QString Text() const { return text(); }
+    QString Text() const { return pending_ ? pending_->text : text(); }
     void setText(const QString& text);
     int SelStart() const;
     int SelLength() const;
-    QString SelText() const { return selectedText(); }
+    QString SelText() const { return Text().mid(SelStart(), SelLength()); }
     void setSelStart(int start);
     void setSelLength(int length);
     void select(int start, int length);
@@ -163,13 +219,20 @@ protected:
     bool clicksOnRelease() const override { return true; }
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+    QString widgetText() const override { return text(); }
+    int widgetSelStart() const override;
+    int widgetSelLength() const override;
+    int widgetMaxLength() const override { return maxLength(); }
+    void replaceInWidget(int from, int count, const QString& text) override;
+    void selectInWidget(int start, int length) override;
 };
 
 // A free-text box of several lines (descriptions, terms).
 class MemoBox : public ControlWidget<QPlainTextEdit> {
 public:
     explicit MemoBox(QWidget* parent = nullptr);
-    QString Text() const { return toPlainText(); }
+    QString Text() const { return pending_ ? pending_->text : toPlainText(); }
     void setText(const QString& text);
     int SelStart() const;
     int SelLength() const;
@@ -183,6 +246,12 @@ protected:
     bool clicksOnRelease() const override { return true; }
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
+
+    QString widgetText() const override { return toPlainText(); }
+    int widgetSelStart() const override;
+    int widgetSelLength() const override;
+    void replaceInWidget(int from, int count, const QString& text) override;
+    void selectInWidget(int start, int length) override;
 };
 
 class ComboBox : public ControlWidget<QComboBox> {
@@ -190,7 +259,7 @@ public:
     // editable: text may be typed; otherwise the text is always one of the list's entries.
     explicit ComboBox(QWidget* parent = nullptr, bool editable = true);
 
-    QString Text() const { return currentText(); }
+    QString Text() const { return pending_ ? pending_->text : currentText(); }
     void setText(const QString& text);
     void AddItem(const QString& item);
     void AddItem(const QString& item, int index);
@@ -213,6 +282,13 @@ public:
 protected:
     bool acceptsText() const override { return isEditable() && !locked_; }
     bool eventFilter(QObject* watched, QEvent* event) override;
+
+    QString widgetText() const override { return currentText(); }
+    int widgetSelStart() const override;
+    int widgetSelLength() const override;
+    int widgetMaxLength() const override;
+    void replaceInWidget(int from, int count, const QString& text) override;
+    void selectInWidget(int start, int length) override;
 
 private:
     void selectChosen();
@@ -259,12 +335,20 @@ public:
     void setDefault(bool isDefault);
 };
 
+// A check box or option button changed by the user runs Click once, whatever the input: the
+// mouse, the keyboard, or an accessibility toggle (which changes the state without a click).
 class CheckBox : public ControlWidget<QCheckBox> {
 public:
     explicit CheckBox(QWidget* parent = nullptr, const QString& caption = QString());
     int Value() const { return isChecked() ? 1 : 0; }
     // Setting a different value runs Click, as the platform does.
     void setValue(int value);
+
+protected:
+    void nextCheckState() override;
+
+private:
+    bool clicking_ = false; // a click changes the state; its clicked signal runs Click
 };
 
 class OptionButton : public ControlWidget<QRadioButton> {
@@ -273,6 +357,12 @@ public:
     bool Value() const { return isChecked(); }
     // Selecting runs Click; the other options of the array are unselected.
     void setValue(bool value);
+
+protected:
+    void nextCheckState() override;
+
+private:
+    bool clicking_ = false;
 };
 
 // An option button array: one selected at most, and none after clearAll().
@@ -329,7 +419,9 @@ public:
     std::function<void()> onTimer;
 
 private:
-    QTimer timer_;
+    FormManager& events() const;
+
+    QTimer timer_{this}; // a child, so a test can make it tick
     int interval_ = 0;
 };
 
@@ -337,12 +429,14 @@ private:
 template <class T>
 class ControlArray {
 public:
+    // An index the array does not hold is a fault of the caller: it throws, never hands back
+    // a null control.
     T* operator[](int index) const
     {
         for (T* c : items_)
             if (c->Index == index)
                 return c;
-        return nullptr;
+        throw std::out_of_range("Control array element " + std::to_string(index) + " does not exist");
     }
     void add(T* control, int index)
     {

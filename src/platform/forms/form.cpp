@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <algorithm>
+#include <utility>
 
 namespace tlm {
 
@@ -22,9 +23,9 @@ void FormManager::activate(Form* form)
         visibleOrder_.push_back(form);
     }
     if (previous)
-        previous->Form_Deactivate();
+        runHandler([previous] { previous->Form_Deactivate(); });
     if (form && active_ == form)
-        form->Form_Activate();
+        runHandler([form] { form->Form_Activate(); });
 }
 
 void FormManager::formShown(Form* form) { activate(form); }
@@ -35,7 +36,7 @@ void FormManager::formHidden(Form* form)
     if (active_ != form)
         return;
     active_ = nullptr;
-    form->Form_Deactivate();
+    runHandler([form] { form->Form_Deactivate(); });
     // The platform hands the activation to the program's most recent other visible window.
     for (auto it = visibleOrder_.rbegin(); it != visibleOrder_.rend(); ++it) {
         if ((*it)->isVisible()) {
@@ -58,6 +59,81 @@ void FormManager::forget(Form* form)
         active_ = nullptr;
 }
 
+bool FormManager::runHandler(const std::function<void()>& handler)
+{
+    std::exception_ptr failure;
+    ++depth_;
+    try {
+        handler();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    --depth_;
+    if (depth_ > 0) {
+        if (failure && !pending_)
+            pending_ = failure;
+        return !failure;
+    }
+    // The outermost handler: its own failure, or one an inner handler left that no code of
+    // ours met on the way out.
+    std::exception_ptr left = std::exchange(pending_, nullptr);
+    if (failure || left)
+        report(failure ? failure : left);
+    return !failure;
+}
+
+void FormManager::rethrowPending()
+{
+    if (pending_)
+        std::rethrow_exception(std::exchange(pending_, nullptr));
+}
+
+bool FormManager::callHandler(const std::function<void()>& handler)
+{
+    const bool finished = runHandler(handler);
+    rethrowPending();
+    return finished;
+}
+
+void FormManager::report(const std::exception_ptr& failure)
+{
+    QString what = QStringLiteral("Unknown error");
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& error) {
+        what = QString::fromUtf8(error.what());
+    } catch (...) {
+    }
+    const QString text = QStringLiteral("Run-time Error...%1").arg(what);
+    if (!messages) {
+        qCritical("%s", qUtf8Printable(text));
+        return;
+    }
+    try {
+        EventLoopScope loop(*this);
+        messages->show(text, vbCritical, kTitle);
+    } catch (...) {
+        qCritical("%s", qUtf8Printable(text));
+    }
+}
+
+FormManager::EventLoopScope::EventLoopScope(FormManager& manager)
+    : manager_(manager), depth_(std::exchange(manager.depth_, 0)), pending_(std::exchange(manager.pending_, nullptr))
+{
+}
+
+FormManager::EventLoopScope::~EventLoopScope()
+{
+    manager_.depth_ = depth_;
+    manager_.pending_ = pending_;
+}
+
+FormManager& FormManager::detached()
+{
+    static FormManager manager;
+    return manager;
+}
+
 // ---------------------------------------------------------------- Form
 
 Form::Form(FormManager& manager, const QString& caption) : QWidget(nullptr), manager_(manager)
@@ -73,7 +149,19 @@ void Form::load()
     if (loaded_)
         return;
     loaded_ = true;
-    Form_Load();
+    manager_.callHandler([this] { Form_Load(); });
+}
+
+void Form::Show()
+{
+    setVisible(true);
+    manager_.rethrowPending();
+}
+
+void Form::Hide()
+{
+    setVisible(false);
+    manager_.rethrowPending();
 }
 
 void Form::setVisible(bool visible)
@@ -101,11 +189,11 @@ void Form::controlFocused(Control* control)
         return;
     Control* previous = activeControl_;
     activeControl_ = control;
-    if (previous && previous->LostFocus)
-        previous->LostFocus();
+    if (previous)
+        previous->raiseEvent(&Control::LostFocus);
     // A LostFocus handler may have moved the focus elsewhere already.
-    if (activeControl_ == control && control && control->GotFocus)
-        control->GotFocus();
+    if (activeControl_ == control && control)
+        control->raiseEvent(&Control::GotFocus);
 }
 
 bool Form::pressDefaultButton()
@@ -124,12 +212,14 @@ void Form::showHelp(int contextId)
 
 bool Form::requestClose()
 {
+    // A close handler that fails keeps the screen, as a cancel would.
     int cancel = 0;
-    Form_QueryUnload(cancel, 0);
+    if (!manager_.runHandler([this, &cancel] { Form_QueryUnload(cancel, 0); }))
+        return false;
+    if (cancel == 0 && !manager_.runHandler([this, &cancel] { Form_Unload(cancel); }))
+        return false;
     if (cancel == 0)
-        Form_Unload(cancel);
-    if (cancel == 0)
-        Hide();
+        setVisible(false);
     return cancel == 0;
 }
 

@@ -4,6 +4,7 @@
 // becomes the program's active screen, not when a message box closes.
 #include <QString>
 #include <QWidget>
+#include <exception>
 #include <functional>
 #include <vector>
 
@@ -13,13 +14,48 @@ class Control;
 class CommandButton;
 class Form;
 class HelpService;
+class MessageBoxService;
 
 inline const QString kFormCaption = QStringLiteral(" Tallowmere by Brindlecote Software");
 
-// Which screen is the program's active screen; one per program.
+// Which screen is the program's active screen, and the one place every event handler runs
+// through; one per program.
 class FormManager {
 public:
     HelpService* help = nullptr;
+    // Where a failure no handler caught is reported.
+    MessageBoxService* messages = nullptr;
+
+    // Runs an event handler. What the handler does not catch goes no further: raised with no
+    // other handler running, it is reported ("Run-time Error..." and the error's text, style 16)
+    // and the program goes on; raised inside another handler (a box's Change while a button's
+    // Click sets its text), it is kept for that handler, which meets it at its next
+    // rethrowPending. Never throws. False when the handler failed.
+    bool runHandler(const std::function<void()>& handler);
+    // Back in a handler's own code after a call that ran other handlers: their failure becomes
+    // this handler's, as if it had called them directly.
+    void rethrowPending();
+    // A handler run from our own code rather than from Qt: runHandler, then rethrowPending.
+    bool callHandler(const std::function<void()>& handler);
+
+    // Held while a nested event loop runs (a message box): what runs in it belongs to no
+    // handler that is waiting for the loop to end.
+    class EventLoopScope {
+    public:
+        explicit EventLoopScope(FormManager& manager);
+        ~EventLoopScope();
+        EventLoopScope(const EventLoopScope&) = delete;
+        EventLoopScope& operator=(const EventLoopScope&) = delete;
+
+    private:
+        FormManager& manager_;
+        int depth_;
+        std::exception_ptr pending_;
+    };
+
+    // The manager of controls that are on no screen.
+    static FormManager& detached();
+
     Form* activeForm() const { return active_; }
 
     void formShown(Form* form);
@@ -29,8 +65,12 @@ public:
 
 private:
     void activate(Form* form);
+    void report(const std::exception_ptr& failure);
+
     Form* active_ = nullptr;
     std::vector<Form*> visibleOrder_; // most recently active last
+    int depth_ = 0;                   // handlers running, outermost first
+    std::exception_ptr pending_;      // an inner handler's failure, for the handler around it
 };
 
 class Form : public QWidget {
@@ -42,8 +82,10 @@ public:
     void load();
     bool isLoaded() const { return loaded_; }
 
-    void Show() { setVisible(true); }
-    void Hide() { setVisible(false); }
+    // Showing and hiding run the activation handlers; a failure of theirs reaches the handler
+    // that called Show or Hide.
+    void Show();
+    void Hide();
     bool Visible() const { return isVisible(); }
     void setVisible(bool visible) override;
     bool Enabled() const { return isEnabled(); }

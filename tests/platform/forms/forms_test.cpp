@@ -4,7 +4,9 @@
 #include "platform/forms/message_box.h"
 #include "support/test_program.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QTextDocument>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QInputMethodEvent>
@@ -241,6 +243,39 @@ TEST_F(FormsTest, CheckBoxValueSetByCodeRunsClickOnlyWhenItChanges)
     EXPECT_EQ(a.check->Value(), 0);
 }
 
+TEST_F(FormsTest, ACheckBoxOrOptionChangedByTheUserFromAnyInputRunsClickOnce)
+{
+    OptionArray options;
+    options.add(new OptionButton(&a, "Yes"));
+    options.add(new OptionButton(&a, "No"));
+    int checks = 0, yes = 0, no = 0;
+    a.check->Click = [&] { ++checks; };
+    options[0]->Click = [&] { ++yes; };
+    options[1]->Click = [&] { ++no; };
+    // What a screen reader's toggle action does: the state changes without a click.
+    const auto toggleAction = [](QWidget* w) {
+        QAccessibleInterface* button = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(button, nullptr);
+        button->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    };
+    toggleAction(a.check);
+    EXPECT_EQ(a.check->Value(), 1);
+    EXPECT_EQ(checks, 1);
+    QTest::mouseClick(a.check, Qt::LeftButton);
+    QTest::keyClick(a.check, Qt::Key_Space);
+    EXPECT_EQ(a.check->Value(), 1);
+    EXPECT_EQ(checks, 3);
+
+    toggleAction(options[1]);
+    EXPECT_TRUE(options[1]->Value());
+    const QPoint dot(6, options[0]->height() / 2);
+    QTest::mouseClick(options[0], Qt::LeftButton, {}, dot);
+    QTest::mouseClick(options[0], Qt::LeftButton, {}, dot); // the selected option clicked again
+    options[1]->setValue(true);                    // by code, as before
+    EXPECT_EQ(yes, 2);
+    EXPECT_EQ(no, 2);
+}
+
 TEST_F(FormsTest, OptionArraysHoldOneChoiceOrNone)
 {
     OptionArray options;
@@ -268,6 +303,49 @@ TEST_F(FormsTest, PasteGoesThroughTheKeyFilterAsTyping)
     QTest::keySequence(a.list, QKeySequence::Paste);
     EXPECT_EQ(a.list->Text(), QString());
     EXPECT_FALSE(a.box->acceptDrops());
+}
+
+TEST_F(FormsTest, APasteIsOneEditOfTheBox)
+{
+    auto* memo = new MemoBox(&a);
+    // Each edit of a Qt box is one change signal and one accessibility notice.
+    QSignalSpy boxEdits(a.box, &QLineEdit::textChanged);
+    QSignalSpy memoEdits(memo->document(), &QTextDocument::contentsChange);
+    QSignalSpy comboEdits(a.combo->lineEdit(), &QLineEdit::textChanged);
+    struct Case {
+        Control* box;
+        std::function<QString()> text;
+        std::function<void()> undo;
+        QSignalSpy& edits;
+    };
+    const Case cases[] = {
+        {a.box, [&] { return a.box->Text(); }, [&] { a.box->undo(); }, boxEdits},
+        {memo, [&] { return memo->Text(); }, [&] { memo->undo(); }, memoEdits},
+        {a.combo, [&] { return a.combo->Text(); }, [&] { a.combo->lineEdit()->undo(); }, comboEdits},
+    };
+    a.box->setText("ab");
+    memo->setText("ab");
+    a.combo->setText("ab");
+    a.box->select(2, 0);
+    memo->select(2, 0);
+    a.combo->select(2, 0);
+    QApplication::clipboard()->setText("c1d2efgh");
+    for (const Case& c : cases) {
+        int changes = 0;
+        c.box->Change = [&] { ++changes; };
+        // The filter sees the text as it has left it so far: no digits, six characters at most.
+        c.box->KeyPress = [&](int& k) {
+            if ((k >= '0' && k <= '9') || c.text().size() >= 6)
+                k = 0;
+        };
+        c.edits.clear();
+        QTest::keySequence(c.box->widget(), QKeySequence::Paste);
+        EXPECT_EQ(c.text(), QStringLiteral("abcdef"));
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(c.edits.size(), 1);
+        c.undo();
+        EXPECT_EQ(c.text(), QStringLiteral("ab")) << "one undo step";
+    }
 }
 
 TEST_F(FormsTest, PasteFromTheContextMenuGoesThroughTheKeyFilter)
@@ -355,6 +433,21 @@ TEST_F(FormsTest, AnEntryChosenFromAComboListIsSelectedWhole)
     EXPECT_EQ(a.combo->SelLength(), 4);
     a.combo->setText("2010"); // set by code: no choice, nothing selected
     EXPECT_EQ(a.combo->SelLength(), 0);
+}
+
+TEST_F(FormsTest, AComboIsNamedAfterItsLabelAndItsTextIsItsValue)
+{
+    a.combo->setText("2026");
+    a.list->AddItem("Indoor");
+    a.list->setListIndex(0);
+    for (ComboBox* c : {a.combo, a.list}) {
+        c->setAccessibleName("Year Made");
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(c);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->role(), QAccessible::ComboBox);
+        EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral("Year Made"));
+        EXPECT_EQ(box->text(QAccessible::Value), c->Text());
+    }
 }
 
 TEST_F(FormsTest, ColoursAreThePlatformNumbers)
