@@ -48,8 +48,9 @@ ReportScreen::ReportScreen(Program& program, std::shared_ptr<const report::Desig
     : Screen(program), design_(std::move(design)), documentName_(std::move(documentName))
 {
     viewer = new report::ReportViewer(program.printer(), program.saveDialog(), this);
+    // The viewer's commands are Qt's: what reaches this screen goes through the event guard.
     viewer->Error = [this](report::ReportJob job, int cookie, const report::ReportError& error, bool& showError) {
-        DataReport_Error(int(job), cookie, error, showError);
+        manager().runHandler([&] { DataReport_Error(int(job), cookie, error, showError); });
     };
     viewer->closeRequested = [this] { requestClose(); };
     auto* layout = new QVBoxLayout(this);

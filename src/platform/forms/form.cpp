@@ -2,6 +2,7 @@
 
 #include "platform/forms/controls.h"
 #include "platform/msgbox.h"
+#include "platform/recordset.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -98,20 +99,27 @@ bool FormManager::callHandler(const std::function<void()>& handler)
 void FormManager::report(const std::exception_ptr& failure)
 {
     QString what = QStringLiteral("Unknown error");
+    int style = vbCritical;
+    QString text;
     try {
         std::rethrow_exception(failure);
+    } catch (const ReadOnlyError&) {
+        // Expected on read-only data (the user was told at start-up): no run-time error.
+        style = vbExclamation;
+        text = QStringLiteral("This Change Could Not Be Saved Because Your Database Can Only Be Read...Nothing Was Changed!");
     } catch (const std::exception& error) {
         what = QString::fromUtf8(error.what());
     } catch (...) {
     }
-    const QString text = QStringLiteral("Run-time Error...%1").arg(what);
+    if (text.isEmpty())
+        text = QStringLiteral("Run-time Error...%1").arg(what);
     if (!messages) {
         qCritical("%s", qUtf8Printable(text));
         return;
     }
     try {
         EventLoopScope loop(*this);
-        messages->show(text, vbCritical, kTitle);
+        messages->show(text, style, kTitle);
     } catch (...) {
         qCritical("%s", qUtf8Printable(text));
     }

@@ -2,6 +2,7 @@
 // and the screen stays usable; inside another handler it reaches that handler.
 #include "platform/forms/controls.h"
 #include "platform/forms/form.h"
+#include "platform/recordset.h"
 #include "support/test_program.h"
 
 #include <QTest>
@@ -100,6 +101,12 @@ TEST_F(EventsTest, AFailingHandlerIsReportedAndTheScreenGoesOn)
     expectError("activate failed");
     form.Show();
     EXPECT_TRUE(form.isVisible());
+
+    // A write refused on read-only data is the program's own notice, not a run-time error.
+    form.button->Click = [] { throw ReadOnlyError(QStringLiteral("write: the database cannot be written")); };
+    boxes.expect(vbOK, QStringLiteral("This Change Could Not Be Saved Because Your Database Can Only Be Read...Nothing Was Changed!"));
+    QTest::mouseClick(form.button, Qt::LeftButton);
+    EXPECT_EQ(boxes.shown.back().style, 48);
 
     // Still usable.
     int clicks = 0;
