@@ -842,6 +842,8 @@ void frmAddUpDel::cmdPrint_Click()
         msgBox(QStringLiteral("Error Printing Report...Please Ensure Printer Is Turned On And Working Properly!"),
                vbCritical);
     }
+    // Emptying Print readied the search screen's busy display; nothing is searching.
+    program.frmPrint().hide_Search_Progress();
 }
 
 void frmAddUpDel::cmdCancel_Click()

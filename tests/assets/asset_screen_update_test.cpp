@@ -3,6 +3,7 @@
 
 #include "search/AssetReport.h"
 #include "search/CoverSheet.h"
+#include "search/frmSearch.h"
 
 #include <sqlite3.h>
 
@@ -179,11 +180,21 @@ TEST_F(AssetUpdateTest, PrintCopiesTheBoxesIntoThePrintTable)
         data().rsPrint.setField(fld::Print::Make, QStringLiteral("earlier"));
         data().rsPrint.Update();
     }
+    // The search screen's display as a search left it: no search running.
+    screens::frmSearch& search = t->frmSearch();
+    search.pbSearch->setVisible(false);
+    search.lblHead[3]->setVisible(true);
+    const auto searchIsIdle = [&search] {
+        EXPECT_FALSE(search.pbSearch->Visible());
+        EXPECT_EQ(search.pbSearch->Value(), 0);
+        EXPECT_TRUE(search.lblHead[3]->Visible()) << "the hint is shown again";
+    };
     int commits = 0;
     sqlite3_commit_hook(data().Home.handle(), [](void* n) { return ++*static_cast<int*>(n), 0; }, &commits);
     s.cmdPrint->press();
     sqlite3_commit_hook(data().Home.handle(), nullptr, nullptr);
     EXPECT_EQ(commits, 2) << "emptying, then the one row";
+    searchIsIdle();
     const auto rows = diskRows(layouts::Print());
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(texts(rows[0], 0, 13), QStringList({"1", "Indoor", "Office", "Electronics", "Computer", "2001", "Dell",
@@ -199,6 +210,16 @@ TEST_F(AssetUpdateTest, PrintCopiesTheBoxesIntoThePrintTable)
     t.msgs->expect(vbOK, QStringLiteral("Please Close Print Window Before Selecting Another Report To Print!"));
     s.cmdPrint->press();
     t->CoverSheet().Hide();
+
+    // A row that cannot be stored: the printer message, no half row, the display put back.
+    data().Home.failWrite = [] { return true; };
+    t.msgs->expect(vbOK, QStringLiteral("Error Printing Report...Please Ensure Printer Is Turned On And Working Properly!"));
+    s.cmdPrint->press();
+    data().Home.failWrite = nullptr;
+    EXPECT_EQ(lastBox().style, 16);
+    EXPECT_FALSE(t->AssetReport().Visible());
+    EXPECT_FALSE(data().rsPrint.editPending());
+    searchIsIdle();
 
     // A refused check prints nothing.
     s.txtMake->setText(QString());

@@ -194,7 +194,7 @@ TEST_F(MainMenuTest, TheFirstActivationsTakeTheFocusUntilTheMenuGivesWay)
     EXPECT_FALSE(menu().focusflag);
     menu().cmdPrint->press(); // another screen takes over
     EXPECT_TRUE(menu().focusflag);
-    t->frmPrint().cmdMain->press();
+    t->frmPrint().cmdBack->press();
     EXPECT_TRUE(menu().isVisible());
     EXPECT_TRUE(menu().focusflag) << "kept across visits";
 }
