@@ -19,14 +19,28 @@ public:
     }
 };
 
+// The PDF export's save dialog, answered with `file` at once.
+class FixedSaveDialog : public report::SaveFileDialog {
+public:
+    QString file;
+    QString getSaveFileName(QWidget*, const QString&, const QString&, const QString&, const QString&) override
+    {
+        return file;
+    }
+};
+
 struct ReportProgram {
     QTemporaryDir dir;
     std::unique_ptr<Program> program;
+    FixedSaveDialog* saveDialog = nullptr;
 
     ReportProgram()
     {
         Program::Services services;
         services.messages = std::make_unique<StderrMessages>();
+        auto dialog = std::make_unique<FixedSaveDialog>();
+        saveDialog = dialog.get();
+        services.saveDialog = std::move(dialog);
         program = std::make_unique<Program>(Paths(dir.path() + QStringLiteral("/Tallowmere")), std::move(services));
         program->clock().setFixed(QDateTime(QDate(2026, 6, 15), QTime(14, 5, 9)));
         program->Data1().openAll();

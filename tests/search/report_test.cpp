@@ -283,7 +283,10 @@ TEST_F(ReportTest, TheWindowIsReadAndClosedFromTheKeyboard)
 {
     fillPrint(13);
     screens::AssetReport& report = t->AssetReport();
+    int drawings = 0;
+    QObject::connect(report.viewer->preview, &QPrintPreviewWidget::paintRequested, [&drawings] { ++drawings; });
     report.Show();
+    EXPECT_EQ(drawings, 1) << "the pages are drawn once when the window opens";
     report::ReportViewer& v = *report.viewer;
     EXPECT_EQ(v.lblPage->text(), QStringLiteral("Page 1 of 3"));
     EXPECT_EQ(v.preview->pageCount(), 3);

@@ -29,7 +29,12 @@ ReportViewer::ReportViewer(PrinterService& printer, SaveFileDialog& saveDialog, 
     preview = new QPrintPreviewWidget(&previewPrinter_, this);
     preview->setAccessibleName(QStringLiteral("Report Preview"));
     preview->setZoomMode(QPrintPreviewWidget::FitToWidth);
-    connect(preview, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { report::render(*p, layout_); });
+    connect(preview, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) {
+        // The preview draws the pages itself when it is first shown: they are then current, and
+        // the window's own showing must not draw them all a second time.
+        stale_ = false;
+        report::render(*p, layout_);
+    });
     connect(preview, &QPrintPreviewWidget::previewChanged, this, [this] { updatePageState(); });
 
     auto* bar = new QHBoxLayout;
