@@ -213,6 +213,16 @@ shot_warranty() {
   shot 10-warranty
 }
 
+# The print menu from the main menu's " &Print", then its "&All" with the report beside it.
+shot_print_menu() {
+  sleep 2.2
+  wait_for_window "Tallowmere by Brindlecote Software" >/dev/null
+  press alt+p
+  shot 11-print-menu
+  press alt+a
+  shot 12-print-all
+}
+
 # ---------------------------------------------------------------- runs
 run_first() {
   start_program
@@ -282,7 +292,13 @@ run_warranty() {
   ls -l "$DATA/Tallowmere/Backup"
 }
 
+run_print() {
+  start_program
+  shot_print_menu
+  stop_program
+}
+
 # SHOTS_RUNS picks runs (the first run makes the database the others start from).
-for run in ${SHOTS_RUNS:-run_first run_later run_assets run_warranty}; do
+for run in ${SHOTS_RUNS:-run_first run_later run_assets run_warranty run_print}; do
   "$run"
 done
