@@ -5,7 +5,9 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <QTemporaryFile>
 #include <QTextLayout>
+#include <cstdio>
 #include <unordered_map>
 
 namespace tlm::report {
@@ -220,20 +222,30 @@ bool render(QPrinter& printer, const Layout& layout)
 
 bool exportPdf(const Layout& layout, const QString& file, const QString& title)
 {
+    // Written beside the target and moved over it only once complete: an export that fails
+    // never costs the user a file that was there before.
+    QTemporaryFile part(file + QStringLiteral(".XXXXXX"));
+    if (!part.open())
+        return false;
+    part.close();
+    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                        | QFileDevice::ReadOther);
     bool ok = false;
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(file);
+        printer.setOutputFileName(part.fileName());
         printer.setDocName(title);
         printer.setCreator(QStringLiteral("Tallowmere"));
         printer.setPageLayout(pageLayoutOf(layout));
         ok = render(printer, layout);
     } // the file is complete once the printer is gone
-    ok = ok && QFileInfo(file).size() > 0;
-    if (!ok && QFileInfo::exists(file))
-        QFile::remove(file);
-    return ok;
+    if (!ok || QFileInfo(part.fileName()).size() == 0)
+        return false;
+    if (::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(file).constData()) != 0)
+        return false;
+    part.setAutoRemove(false);
+    return true;
 }
 
 } // namespace tlm::report

@@ -1,6 +1,7 @@
 #include "platform/report/render.h"
 #include "platform/report/report.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -124,4 +125,11 @@ TEST(ReportLayout, ExportsEveryPageOrReportsTheFailure)
     const QString unwritable = dir.filePath(QStringLiteral("missing/report.pdf"));
     EXPECT_FALSE(exportPdf(layout, unwritable, QStringLiteral("Report")));
     EXPECT_FALSE(QFile::exists(unwritable));
+
+    pdf.close();
+    // A second export replaces the file whole and leaves nothing else beside it.
+    ASSERT_TRUE(exportPdf(Layout::build(smallDesign(), rowsOf(1), kNow), file, QStringLiteral("Report")));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.readAll().count("/Type /Page\n"), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("report.pdf")});
 }
