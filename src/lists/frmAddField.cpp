@@ -4,60 +4,34 @@
 #include "lists/editor_look.h"
 #include "lists/frmEditCmbBoxes.h"
 #include "lists/list_modes.h"
-#include "shell/shell_style.h"
 #include "ui/screen_routines.h"
 
-#include <QGridLayout>
 #include <QVBoxLayout>
 
 namespace tlm::screens {
 
 namespace Items = fld::Items;
 
-frmAddField::frmAddField(Program& program) : Screen(program)
+frmAddField::frmAddField(Program& program) : ListEditor(program)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(28, 18, 28, 12);
-    layout->setSpacing(10);
-
     lblHead = editor::heading(this, QStringLiteral("Add Location"));
+    QVBoxLayout* layout = editor::frame(this, lblHead);
     lblHead2 = editor::instruction(this, QStringLiteral("First, Type In New Name To Be Added"));
+    layout->addWidget(lblHead2);
     lblChoice = new Label(this, QStringLiteral("Location"));
     txtAdd = new TextBox(this);
     txtAdd->setToolTipText(QStringLiteral(" Enter Your New Name Here "));
-    txtAdd->setMinimumWidth(260);
-    lblChoice->setBuddy(txtAdd);
+    layout->addLayout(editor::labelled(lblChoice, txtAdd));
     lblHead3 = editor::instruction(this, QStringLiteral("Second, Select Add To Finish"));
+    layout->addWidget(lblHead3);
     cmdCancel = editor::button(this, QStringLiteral("&Cancel"), QStringLiteral(" Click Here To Return To Previous Window "));
     cmdUpdate = editor::button(this, QStringLiteral("&Add"), QStringLiteral(" Click Here To Add "));
-    lblSelIn = editor::helpHint(this);
+    lblSelIn = editor::finish(this, layout, cmdCancel, cmdUpdate);
 
-    layout->addWidget(lblHead);
-    layout->addSpacing(6);
-    layout->addWidget(lblHead2);
-    auto* entry = new QHBoxLayout;
-    entry->setContentsMargins(24, 0, 0, 0);
-    entry->addWidget(lblChoice);
-    entry->addWidget(txtAdd, 1);
-    layout->addLayout(entry);
-    layout->addWidget(lblHead3);
-    layout->addLayout(editor::buttonRow(cmdCancel, cmdUpdate));
-    layout->addWidget(lblSelIn);
-
-    txtAdd->setAccessibleName(lblChoice->Caption());
     txtAdd->GotFocus = [this] { select_All_Text(txtAdd); };
     txtAdd->Click = [this] { select_All_Text(txtAdd); };
     cmdUpdate->Click = [this] { cmdUpdate_Click(); };
     cmdCancel->Click = [this] { cmdCancel_Click(); };
-    setFixedSize(sizeHint().expandedTo(QSize(400, 0)));
-    style::centerOnScreen(this);
-}
-
-void frmAddField::showFor(Form& opener)
-{
-    // The box is named by its label, which the chooser has just written.
-    txtAdd->setAccessibleName(lblChoice->Caption());
-    modal_.open(opener);
 }
 
 void frmAddField::Form_Activate()
@@ -67,6 +41,8 @@ void frmAddField::Form_Activate()
     if (mode)
         helpId_ = mode->helpId(23001);
     set_Help();
+    // The box is named by its label, which the chooser has just written.
+    txtAdd->setAccessibleName(lblChoice->Caption());
     txtAdd->SetFocus();
 }
 
@@ -133,25 +109,13 @@ void frmAddField::cmdUpdate_Click()
 
 void frmAddField::flag_Empty_Entry() { tlm::flag_Empty_Entry(txtAdd); }
 
-void frmAddField::return_To_Caller()
-{
-    modal_.giveBack();
-    program.frmAddUpDel().Show();
-}
-
 void frmAddField::cmdCancel_Click()
 {
     if (!txtAdd->Text().isEmpty() && msgBox(QStringLiteral("   All Changes Will Be Lost...Continue?"), vbQuestionYesNo) != vbYes)
         return;
     clear_It();
-    modal_.giveBack();
-    program.frmAddUpDel().Show();
+    return_To_Caller();
     reload_Combobox();
-}
-
-void frmAddField::Form_Unload(int& cancel)
-{
-    cancel_On_Close(cancel, [this] { cmdCancel_Click(); });
 }
 
 void frmAddField::clear_It()

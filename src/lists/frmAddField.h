@@ -2,12 +2,11 @@
 // The add dialog of the lookup-list editors: one new location or category of the asset screen's
 // area, stored as a user row of the area table and chosen in the asset screen's list. The class
 // also keeps the asset screen's list texts from before an editor opened, and puts them back.
-#include "platform/forms/modal_dialog.h"
-#include "ui/screen.h"
+#include "lists/list_editor.h"
 
 namespace tlm::screens {
 
-class frmAddField : public Screen {
+class frmAddField : public ListEditor {
 public:
     explicit frmAddField(Program& program);
 
@@ -28,22 +27,16 @@ public:
     // Puts the remembered text back into the asset screen's list that opened the editor.
     void reload_Combobox();
 
-    // Shown modal over `opener`; the dialog ends on the asset screen.
-    void showFor(Form& opener);
-
     void cmdUpdate_Click();
-    void cmdCancel_Click();
+    void cmdCancel_Click() override;
 
 protected:
     void Form_Activate() override;
-    void Form_Unload(int& cancel) override;
 
 private:
     void set_Help();
-    void return_To_Caller();
     void flag_Empty_Entry();
 
-    ModalSession modal_{*this};
     int helpId_ = 0;
 };
 

@@ -4,7 +4,6 @@
 #include "lists/editor_look.h"
 #include "lists/frmAddField.h"
 #include "lists/list_modes.h"
-#include "shell/shell_style.h"
 #include "ui/screen_routines.h"
 
 #include <QVBoxLayout>
@@ -17,48 +16,25 @@ namespace {
 const QString kPrefix = QStringLiteral("Delete");
 } // namespace
 
-frmDelField::frmDelField(Program& program) : Screen(program)
+frmDelField::frmDelField(Program& program) : ListEditor(program)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(28, 18, 28, 12);
-    layout->setSpacing(10);
-
     lblHead = editor::heading(this, QStringLiteral("Delete Location"));
+    QVBoxLayout* layout = editor::frame(this, lblHead);
     lblHead2 = editor::instruction(this, QStringLiteral("First, Select A Name To Be Deleted"));
+    layout->addWidget(lblHead2);
     lblChoice = new Label(this, QStringLiteral("Location"));
     cmbCat = new ComboBox(this, false);
     cmbCat->setToolTipText(QStringLiteral(" Select The Item You Want To Be Deleted "));
-    cmbCat->setMinimumWidth(260);
-    lblChoice->setBuddy(cmbCat);
+    layout->addLayout(editor::labelled(lblChoice, cmbCat));
     lblHead3 = editor::instruction(this, QStringLiteral("Second, Click Delete To Finish"));
+    layout->addWidget(lblHead3);
     cmdCancel = editor::button(this, QStringLiteral("&Cancel"), QStringLiteral(" Click Here To Return To Previous Window "));
     cmdUpdate = editor::button(this, QStringLiteral("&Delete"), QStringLiteral(" Click Here To Delete Selected Item "));
-    lblSelIn = editor::helpHint(this);
+    lblSelIn = editor::finish(this, layout, cmdCancel, cmdUpdate);
 
-    layout->addWidget(lblHead);
-    layout->addSpacing(6);
-    layout->addWidget(lblHead2);
-    auto* entry = new QHBoxLayout;
-    entry->setContentsMargins(24, 0, 0, 0);
-    entry->addWidget(lblChoice);
-    entry->addWidget(cmbCat, 1);
-    layout->addLayout(entry);
-    layout->addWidget(lblHead3);
-    layout->addLayout(editor::buttonRow(cmdCancel, cmdUpdate));
-    layout->addWidget(lblSelIn);
-
-    cmbCat->setAccessibleName(lblChoice->Caption());
     cmbCat->KeyPress = [this](int& k) { cmbCat_KeyPress(k); };
     cmdUpdate->Click = [this] { cmdUpdate_Click(); };
     cmdCancel->Click = [this] { cmdCancel_Click(); };
-    setFixedSize(sizeHint().expandedTo(QSize(400, 0)));
-    style::centerOnScreen(this);
-}
-
-void frmDelField::showFor(Form& opener)
-{
-    cmbCat->setAccessibleName(lblChoice->Caption());
-    modal_.open(opener);
 }
 
 void frmDelField::Form_Activate()
@@ -66,6 +42,7 @@ void frmDelField::Form_Activate()
     if (const std::optional<ListMode> mode = ListMode::fromHeading(lblHead->Caption(), kPrefix))
         helpId_ = mode->helpId(35001);
     set_Help();
+    cmbCat->setAccessibleName(lblChoice->Caption());
 }
 
 void frmDelField::set_Help()
@@ -83,17 +60,8 @@ void frmDelField::cmbCat_KeyPress(int& keyAscii)
 void frmDelField::load_Combo()
 {
     cmbCat->Clear();
-    const std::optional<ListMode> mode = ListMode::fromHeading(lblHead->Caption(), kPrefix);
-    if (!mode)
-        return;
-    const ComboBox* source = mode->assetList(program.frmAddUpDel());
-    if (source->ListCount() <= 1)
-        return;
-    for (int i = 0; i < source->ListCount(); ++i) {
-        const QString entry = source->List(i);
-        if (!entry.isEmpty() && entry != mode->filler())
-            cmbCat->AddItem(entry);
-    }
+    if (const std::optional<ListMode> mode = ListMode::fromHeading(lblHead->Caption(), kPrefix))
+        mode->copyNames(cmbCat, program.frmAddUpDel());
 }
 
 void frmDelField::cmdUpdate_Click()
@@ -173,17 +141,10 @@ void frmDelField::reload_Combo_Boxes()
     list->setText(QString());
 }
 
-void frmDelField::return_To_Caller()
-{
-    modal_.giveBack();
-    program.frmAddUpDel().Show();
-}
-
 void frmDelField::cancel_To_Caller()
 {
     program.frmAddField().reload_Combobox();
-    modal_.giveBack();
-    program.frmAddUpDel().Show();
+    return_To_Caller();
 }
 
 void frmDelField::cmdCancel_Click()
@@ -191,11 +152,6 @@ void frmDelField::cmdCancel_Click()
     if (!cmbCat->Text().isEmpty() && msgBox(QStringLiteral("   All Changes Will Be Lost...Continue?"), vbQuestionYesNo) != vbYes)
         return;
     cancel_To_Caller();
-}
-
-void frmDelField::Form_Unload(int& cancel)
-{
-    cancel_On_Close(cancel, [this] { cmdCancel_Click(); });
 }
 
 } // namespace tlm::screens

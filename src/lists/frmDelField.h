@@ -2,12 +2,11 @@
 // The delete dialog of the lookup-list editors: clears a location or category the user added
 // from the area table, unless it is built in or an asset uses it, and rebuilds the asset
 // screen's list.
-#include "platform/forms/modal_dialog.h"
-#include "ui/screen.h"
+#include "lists/list_editor.h"
 
 namespace tlm::screens {
 
-class frmDelField : public Screen {
+class frmDelField : public ListEditor {
 public:
     explicit frmDelField(Program& program);
 
@@ -25,23 +24,17 @@ public:
     // The asset screen's list again from the area table: the editor entry first, no text.
     void reload_Combo_Boxes();
 
-    // Shown modal over `opener`; the dialog ends on the asset screen.
-    void showFor(Form& opener);
-
     void cmdUpdate_Click();
-    void cmdCancel_Click();
+    void cmdCancel_Click() override;
 
 protected:
     void Form_Activate() override;
-    void Form_Unload(int& cancel) override;
 
 private:
     void set_Help();
-    void return_To_Caller();
     void cancel_To_Caller();
     void cmbCat_KeyPress(int& keyAscii);
 
-    ModalSession modal_{*this};
     int helpId_ = 0;
 };
 

@@ -6,23 +6,17 @@
 #include "lists/frmDelField.h"
 #include "lists/frmUpdate.h"
 #include "lists/list_modes.h"
-#include "shell/shell_style.h"
 #include "ui/screen_routines.h"
 
 #include <QVBoxLayout>
 
 namespace tlm::screens {
 
-frmEditCmbBoxes::frmEditCmbBoxes(Program& program) : Screen(program)
+frmEditCmbBoxes::frmEditCmbBoxes(Program& program) : ListEditor(program)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(28, 18, 28, 12);
-    layout->setSpacing(10);
-
     lblHead = editor::heading(this, QStringLiteral("Add/Edit Location"));
+    QVBoxLayout* layout = editor::frame(this, lblHead);
     lblHead2 = editor::instruction(this, QStringLiteral("First, Select An Option"));
-    layout->addWidget(lblHead);
-    layout->addSpacing(6);
     layout->addWidget(lblHead2);
 
     const struct {
@@ -48,14 +42,10 @@ frmEditCmbBoxes::frmEditCmbBoxes(Program& program) : Screen(program)
     layout->addWidget(lblHead3);
     cmdCancel = editor::button(this, QStringLiteral("&Cancel"), QStringLiteral(" Click Here To Return To Previous Window "));
     cmdUpdate = editor::button(this, QStringLiteral("C&ontinue"), QStringLiteral(" Click Here To Add, Change Or Delete "));
-    layout->addLayout(editor::buttonRow(cmdCancel, cmdUpdate));
-    lblSelIn = editor::helpHint(this);
-    layout->addWidget(lblSelIn);
+    lblSelIn = editor::finish(this, layout, cmdCancel, cmdUpdate);
 
     cmdUpdate->Click = [this] { cmdUpdate_Click(); };
     cmdCancel->Click = [this] { cmdCancel_Click(); };
-    setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
-    style::centerOnScreen(this);
 }
 
 void frmEditCmbBoxes::load_Help()
@@ -65,8 +55,6 @@ void frmEditCmbBoxes::load_Help()
     cmdCancel->HelpContextID = helpVal;
     cmdUpdate->HelpContextID = helpVal;
 }
-
-void frmEditCmbBoxes::showFor(Form& opener) { modal_.open(opener); }
 
 void frmEditCmbBoxes::cmdUpdate_Click()
 {
@@ -116,14 +104,8 @@ void frmEditCmbBoxes::cmdCancel_Click()
                               .value_or(ListMode{})
                               .isLocation();
     (location ? assets.cmbLoc : assets.cmbCat)->setText(QString());
-    modal_.giveBack();
-    assets.Show();
+    return_To_Caller();
     program.frmAddField().reload_Combobox();
-}
-
-void frmEditCmbBoxes::Form_Unload(int& cancel)
-{
-    cancel_On_Close(cancel, [this] { cmdCancel_Click(); });
 }
 
 } // namespace tlm::screens

@@ -2,12 +2,11 @@
 // The chooser of the lookup-list editors: add, change or delete a location or category of the
 // asset screen's area. The asset screen writes its heading and help number and shows it; its
 // Continue opens the chosen editor, and every way out ends on the asset screen.
-#include "platform/forms/modal_dialog.h"
-#include "ui/screen.h"
+#include "lists/list_editor.h"
 
 namespace tlm::screens {
 
-class frmEditCmbBoxes : public Screen {
+class frmEditCmbBoxes : public ListEditor {
 public:
     explicit frmEditCmbBoxes(Program& program);
 
@@ -22,17 +21,9 @@ public:
     qint16 helpVal = 0;
 
     void load_Help();
-    // Shown modal over `opener`, which stays disabled until an editor gives it back.
-    void showFor(Form& opener);
 
     void cmdUpdate_Click();
-    void cmdCancel_Click();
-
-protected:
-    void Form_Unload(int& cancel) override;
-
-private:
-    ModalSession modal_{*this};
+    void cmdCancel_Click() override;
 };
 
 } // namespace tlm::screens

@@ -4,10 +4,8 @@
 #include "lists/editor_look.h"
 #include "lists/frmAddField.h"
 #include "lists/list_modes.h"
-#include "shell/shell_style.h"
 #include "ui/screen_routines.h"
 
-#include <QGridLayout>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -21,59 +19,34 @@ namespace {
 const QString kPrefix = QStringLiteral("Change");
 } // namespace
 
-frmUpdate::frmUpdate(Program& program) : Screen(program)
+frmUpdate::frmUpdate(Program& program) : ListEditor(program)
 {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(28, 18, 28, 12);
-    layout->setSpacing(10);
-
     lblHead4 = editor::heading(this, QStringLiteral("Change Location"));
+    QVBoxLayout* layout = editor::frame(this, lblHead4);
     lblHead2 = editor::instruction(this, QStringLiteral("First, Select Name To Be Changed"));
+    layout->addWidget(lblHead2);
     lblChoice = new Label(this, QStringLiteral("Current"));
     cmbCat = new ComboBox(this, false);
     cmbCat->setToolTipText(QStringLiteral(" Select The Name To Be Changed "));
-    lblChoice->setBuddy(cmbCat);
+    layout->addLayout(editor::labelled(lblChoice, cmbCat));
     lblHead3 = editor::instruction(this, QStringLiteral("Second, Type The New Name"));
+    layout->addWidget(lblHead3);
     lblHead1 = new Label(this, QStringLiteral("New"));
     txtNew = new TextBox(this);
     txtNew->setMaxLength(254);
     txtNew->setToolTipText(QStringLiteral(" Enter Name Change Here "));
-    lblHead1->setBuddy(txtNew);
+    layout->addLayout(editor::labelled(lblHead1, txtNew));
     lblHead5 = editor::instruction(this, QStringLiteral("Finally, Select Change To Finish"));
+    layout->addWidget(lblHead5);
     cmdCancel = editor::button(this, QStringLiteral("&Cancel"), QStringLiteral(" Click Here To Return To Previous Window "));
     cmdUpdate = editor::button(this, QStringLiteral("C&hange"), QStringLiteral(" Click Here To Complete Name Change "));
-    lblSelIn = editor::helpHint(this);
+    lblSelIn = editor::finish(this, layout, cmdCancel, cmdUpdate);
 
-    auto* boxes = new QGridLayout;
-    boxes->setContentsMargins(24, 0, 0, 0);
-    boxes->setHorizontalSpacing(8);
-    boxes->setVerticalSpacing(10);
-    boxes->addWidget(lblHead2, 0, 0, 1, 2);
-    boxes->addWidget(lblChoice, 1, 0);
-    boxes->addWidget(cmbCat, 1, 1);
-    boxes->addWidget(lblHead3, 2, 0, 1, 2);
-    boxes->addWidget(lblHead1, 3, 0);
-    boxes->addWidget(txtNew, 3, 1);
-    boxes->setColumnMinimumWidth(1, 260);
-
-    layout->addWidget(lblHead4);
-    layout->addSpacing(6);
-    layout->addLayout(boxes);
-    layout->addWidget(lblHead5);
-    layout->addLayout(editor::buttonRow(cmdCancel, cmdUpdate));
-    layout->addWidget(lblSelIn);
-
-    cmbCat->setAccessibleName(lblChoice->Caption());
-    txtNew->setAccessibleName(lblHead1->Caption());
     txtNew->GotFocus = [this] { select_All_Text(txtNew); };
     txtNew->Click = [this] { select_All_Text(txtNew); };
     cmdUpdate->Click = [this] { cmdUpdate_Click(); };
     cmdCancel->Click = [this] { cmdCancel_Click(); };
-    setFixedSize(sizeHint().expandedTo(QSize(420, 0)));
-    style::centerOnScreen(this);
 }
-
-void frmUpdate::showFor(Form& opener) { modal_.open(opener); }
 
 void frmUpdate::Form_Activate()
 {
@@ -94,17 +67,8 @@ void frmUpdate::load_Combo()
     cmbCat->Clear();
     cmdUpdate->SetFocus();
     txtNew->setText(QString());
-    const std::optional<ListMode> mode = ListMode::fromHeading(lblHead4->Caption(), kPrefix);
-    if (!mode)
-        return;
-    const ComboBox* source = mode->assetList(program.frmAddUpDel());
-    if (source->ListCount() <= 1)
-        return;
-    for (int i = 0; i < source->ListCount(); ++i) {
-        const QString entry = source->List(i);
-        if (!entry.isEmpty() && entry != mode->filler())
-            cmbCat->AddItem(entry);
-    }
+    if (const std::optional<ListMode> mode = ListMode::fromHeading(lblHead4->Caption(), kPrefix))
+        mode->copyNames(cmbCat, program.frmAddUpDel());
 }
 
 void frmUpdate::cmdUpdate_Click()
@@ -155,8 +119,7 @@ void frmUpdate::cmdUpdate_Click()
     frmAddField& remembered = program.frmAddField();
     (mode->isLocation() ? remembered.textLocTemp : remembered.textCatTemp) = newName;
     reload_Combo_Boxes();
-    modal_.giveBack();
-    program.frmAddUpDel().Show();
+    return_To_Caller();
 }
 
 // Names are compared upper-cased throughout; the new name is stored exactly as typed. Bound
@@ -223,13 +186,7 @@ void frmUpdate::cmdCancel_Click()
 void frmUpdate::close_Form()
 {
     program.frmAddField().reload_Combobox();
-    modal_.giveBack();
-    program.frmAddUpDel().Show();
-}
-
-void frmUpdate::Form_Unload(int& cancel)
-{
-    cancel_On_Close(cancel, [this] { cmdCancel_Click(); });
+    return_To_Caller();
 }
 
 } // namespace tlm::screens

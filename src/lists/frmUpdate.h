@@ -1,14 +1,13 @@
 #pragma once
 // The rename dialog of the lookup-list editors: gives a location or category the user added a
 // new name, in the area table and in every asset of the asset screen's area that carries it.
-#include "platform/forms/modal_dialog.h"
-#include "ui/screen.h"
+#include "lists/list_editor.h"
 
 namespace tlm::screens {
 
 struct ListMode;
 
-class frmUpdate : public Screen {
+class frmUpdate : public ListEditor {
 public:
     explicit frmUpdate(Program& program);
 
@@ -30,15 +29,11 @@ public:
     // new name.
     void reload_Combo_Boxes();
 
-    // Shown modal over `opener`; the dialog ends on the asset screen.
-    void showFor(Form& opener);
-
     void cmdUpdate_Click();
-    void cmdCancel_Click();
+    void cmdCancel_Click() override;
 
 protected:
     void Form_Activate() override;
-    void Form_Unload(int& cancel) override;
 
 private:
     void load_Help();
@@ -46,7 +41,6 @@ private:
     // The area table and the assets of the area take the new name; throws when the store fails.
     void rename(const ListMode& mode, const QString& oldName, const QString& newName);
 
-    ModalSession modal_{*this};
     double HelpID = 0;
     bool NameExists = false;
 };

@@ -43,6 +43,19 @@ Recordset& ListMode::table(DataEnvironment& data) const
 
 ComboBox* ListMode::assetList(frmAddUpDel& assets) const { return isLocation() ? assets.cmbLoc : assets.cmbCat; }
 
+void ListMode::copyNames(ComboBox* box, frmAddUpDel& assets) const
+{
+    const ComboBox* source = assetList(assets);
+    if (source->ListCount() > 1) {
+        for (int i = 0; i < source->ListCount(); ++i) {
+            const QString entry = source->List(i);
+            if (!entry.isEmpty() && entry != filler())
+                box->AddItem(entry);
+        }
+    }
+    box->setListIndex(-1);
+}
+
 QString ListMode::areaOf(const QString& areaText)
 {
     const QString upper = areaText.toUpper();

@@ -29,6 +29,9 @@ struct ListMode {
     QString filler() const;  // the asset screen list's editor entry
     Recordset& table(DataEnvironment& data) const;
     ComboBox* assetList(frmAddUpDel& assets) const;
+    // Fills `box` with the asset screen's list, in its order, without its editor entry or an
+    // empty entry; nothing chosen. A list holding only the editor entry gives nothing.
+    void copyNames(ComboBox* box, frmAddUpDel& assets) const;
 
     // The area word of an area text compared without regard to case; any other text is Mobile.
     static QString areaOf(const QString& areaText);
