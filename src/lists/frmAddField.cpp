@@ -121,11 +121,8 @@ void frmAddField::cmdCancel_Click()
 void frmAddField::clear_It()
 {
     frmAddUpDel& assets = program.frmAddUpDel();
-    const QString heading = lblHead->Caption();
-    const bool location = heading == QStringLiteral("Add Indoor Location")
-                          || heading == QStringLiteral("Add Outdoor Location")
-                          || heading == QStringLiteral("Add Mobile Location");
-    (location ? assets.cmbLoc : assets.cmbCat)->setText(QString());
+    const std::optional<ListMode> mode = ListMode::fromHeading(lblHead->Caption(), QStringLiteral("Add"));
+    (mode && mode->isLocation() ? assets.cmbLoc : assets.cmbCat)->setText(QString());
 }
 
 void frmAddField::reload_Combobox()
