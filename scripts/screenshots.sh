@@ -223,6 +223,46 @@ shot_print_menu() {
   shot 12-print-all
 }
 
+# The lookup-list editors: "< Add/Edit Location >" chosen in the asset screen's location list,
+# then each option of the chooser on a location of our own.
+open_location_editor() {
+  click_at 373 90                  # the location list's arrow
+  press Home Return                # "< Add/Edit Location >", its first entry
+}
+
+shot_list_editors() {
+  sleep 2.2
+  wait_for_window "Tallowmere by Brindlecote Software" >/dev/null
+  press alt+i                      # "&Indoor"
+  press alt+a                      # "&Add"
+  open_location_editor
+  shot 13-list-chooser
+  press alt+a                      # "&Add"
+  press alt+o                      # "C&ontinue"
+  type_text "Sun Room"
+  shot 14-list-add
+  press alt+a                      # "&Add"
+  press Return                     # OK
+  open_location_editor
+  press alt+h                      # "C&hange"
+  press alt+o                      # "C&ontinue"
+  press shift+Tab shift+Tab shift+Tab alt+Down End Return  # the current name: the last
+  press Tab
+  type_text "Sun Porch"
+  shot 15-list-change
+  press alt+h                      # "C&hange"
+  press Return                     # OK
+  open_location_editor
+  press alt+d                      # "&Delete"
+  press alt+o                      # "C&ontinue"
+  click_at 260 90                  # the name list
+  press End Return                 # its last name
+  shot 16-list-delete
+  press alt+d                      # "&Delete"
+  press Return                     # Yes
+  press Return                     # OK
+}
+
 # ---------------------------------------------------------------- runs
 run_first() {
   start_program
@@ -288,7 +328,7 @@ run_warranty() {
   echo "stored: $(sql "SELECT Area, Location, Category, Type, Amount, PartsWarrantyType, PartsCoverage,
     PartsAmount, PartsExpireMonth, PartsExpireDay, PartsExpireYear, LaborWarrantyType, WarrantyTerms
     FROM Inventory ORDER BY AssetNumber DESC LIMIT 1;")"
-  echo "running total: $(sql "SELECT AssetValue FROM Personal_Info;") (ten-thousandths)"
+  echo "running total: $(sql "SELECT AssetValue FROM Personal_Info;")"
   ls -l "$DATA/Tallowmere/Backup"
 }
 
@@ -298,7 +338,15 @@ run_print() {
   stop_program
 }
 
+run_lists() {
+  sql "UPDATE Personal_Info SET IntroDone='1', Notify='No';"
+  start_program
+  shot_list_editors
+  stop_program
+  echo "Indoor user rows: $(sql "SELECT Location, Category, Item, BuiltIn FROM Indoor_Items WHERE BuiltIn <> 1;")"
+}
+
 # SHOTS_RUNS picks runs (the first run makes the database the others start from).
-for run in ${SHOTS_RUNS:-run_first run_later run_assets run_warranty run_print}; do
+for run in ${SHOTS_RUNS:-run_first run_later run_assets run_warranty run_print run_lists}; do
   "$run"
 done

@@ -962,7 +962,8 @@ void frmAddUpDel::openListEditor(const QString& which)
     chooser.helpVal = help;
     chooser.load_Help();
     clear_Edit_Options();
-    chooser.Show();
+    // Modal over this screen, which stays hidden until an editor gives it back.
+    chooser.showFor(*this);
     chooser.cmdUpdate->SetFocus();
 }
 

@@ -270,7 +270,7 @@ TEST_F(AssetFieldsTest, EditorEntriesOpenTheChooserForTheArea)
     EXPECT_EQ(chooser.optEdit.selected(), -1);
     EXPECT_EQ(chooser.ActiveControl(), chooser.cmdUpdate);
     EXPECT_EQ(t->frmAddField().textLocTemp, QStringLiteral("Office")) << "kept for a cancelled editor";
-    chooser.Hide();
+    chooser.cmdCancel->press();
 
     screen().Hide();
     openAdding(kOutdoorHeading);
