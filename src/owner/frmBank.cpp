@@ -466,8 +466,12 @@ bool frmBank::find_Shown_Account()
     Recordset& rs = Data1.rsBank;
     const QString account = txtAccount->Text();
     const auto isShown = [&rs, &account] { return shown(rs.text(bank::AccountNumber)) == account; };
-    if (!rs.isBOF() && !rs.isEOF() && isShown())
-        return true;
+    try {
+        if (!rs.isBOF() && !rs.isEOF() && isShown())
+            return true;
+    } catch (const RecordsetError&) {
+        // The current row was deleted: look for the account from the start.
+    }
     for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
         if (isShown())
             return true;
