@@ -207,8 +207,9 @@ void frmBank::buildLayout()
     grid->addWidget(lblHead[6], 6, 0);
     auto* balance = new QHBoxLayout;
     balance->addWidget(txtBalance);
-    balance->addSpacing(10);
+    balance->addSpacing(16);
     balance->addWidget(lblChoice);
+    balance->addSpacing(6);
     balance->addWidget(txtDate);
     balance->addWidget(picDate);
     balance->addStretch(1);
@@ -216,6 +217,7 @@ void frmBank::buildLayout()
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
     outer->addWidget(lblState);
+    outer->addStretch(1); // the room of the add mode's line, when it is hidden
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(8);

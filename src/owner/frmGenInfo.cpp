@@ -170,12 +170,13 @@ void frmGenInfo::buildLayout()
     };
     grid->addWidget(lblSubhead[pi::HomePhone1], 9, 0);
     grid->addWidget(lblSubhead[pi::WorkPhone1], 9, 1, 1, 2);
-    grid->addWidget(lblSubhead[pi::CellPhone1], 11, 0);
     grid->addLayout(phone(pi::HomePhone1, 3), 10, 0);
     grid->addLayout(phone(pi::WorkPhone1, 6), 10, 1, 1, 2);
-    grid->addLayout(phone(pi::CellPhone1, 9), 12, 0);
-    grid->setRowMinimumHeight(13, 8);
-    labelled(14, 0, lblSubhead[pi::EMail], txtInfo[pi::EMail], 3);
+    grid->setRowMinimumHeight(11, 8);
+    grid->addWidget(lblSubhead[pi::CellPhone1], 12, 0);
+    grid->addLayout(phone(pi::CellPhone1, 9), 13, 0);
+    grid->setRowMinimumHeight(14, 8);
+    labelled(15, 0, lblSubhead[pi::EMail], txtInfo[pi::EMail], 3);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
     outer->addLayout(grid);
