@@ -156,7 +156,7 @@ void frmBank::buildLayout()
     txtAccount->setAccessibleName(lblHead[4]->Caption());
     txtRoute->setAccessibleName(lblHead[5]->Caption());
     txtBalance->setAccessibleName(lblHead[6]->Caption());
-    txtDate->setAccessibleName(QStringLiteral("Balance As Of"));
+    txtDate->setAccessibleName(lblChoice->Caption());
     picDate->setAccessibleName(QStringLiteral("Balance Date Calendar"));
 
     txtName->setMinimumWidth(320);
@@ -449,7 +449,7 @@ bool frmBank::check_Entries()
     return true;
 }
 
-void frmBank::write_Account()
+bool frmBank::store_Account(bool adding)
 {
     Recordset& rs = Data1.rsBank;
     const std::pair<int, Control*> fields[] = {
@@ -457,10 +457,20 @@ void frmBank::write_Account()
         {bank::Phone2, txtPhone2},    {bank::Phone3, txtPhone3},       {bank::AccountNumber, txtAccount},
         {bank::RouteNumber, txtRoute}, {bank::Balance, txtBalance},    {bank::Date, txtDate},
         {bank::AccountType, cmbType}, {bank::City, txtCity},           {bank::State, cmbState}};
-    for (const auto& [field, box] : fields) {
-        const QString text = textOf(box);
-        rs.setField(field, text.isEmpty() ? stored::None : text);
+    try {
+        EditGuard edit(rs);
+        if (adding)
+            rs.AddNew();
+        for (const auto& [field, box] : fields) {
+            const QString text = textOf(box);
+            rs.setField(field, text.isEmpty() ? stored::None : text);
+        }
+        rs.Update();
+    } catch (const DatabaseError&) {
+        msgBox(adding ? kNotAdded : kNotUpdated, vbCritical);
+        return false;
     }
+    return true;
 }
 
 bool frmBank::find_Shown_Account()
@@ -501,16 +511,8 @@ void frmBank::cmdState_Click()
         add_Account();
         break;
     case 1:
-        if (!check_Entries() || !find_Shown_Account())
+        if (!check_Entries() || !find_Shown_Account() || !store_Account(false))
             return;
-        try {
-            EditGuard edit(rs);
-            write_Account();
-            rs.Update();
-        } catch (const DatabaseError&) {
-            msgBox(kNotUpdated, vbCritical);
-            return;
-        }
         msgBox(kUpdated, vbExclamation);
         leave();
         break;
@@ -533,18 +535,8 @@ void frmBank::cmdState_Click()
 
 void frmBank::add_Account()
 {
-    if (!check_Entries())
+    if (!check_Entries() || !store_Account(true))
         return;
-    Recordset& rs = Data1.rsBank;
-    try {
-        EditGuard edit(rs);
-        rs.AddNew();
-        write_Account();
-        rs.Update();
-    } catch (const DatabaseError&) {
-        msgBox(kNotAdded, vbCritical);
-        return;
-    }
     msgBox(kAdded, vbInformation);
     leave();
 }

@@ -66,7 +66,8 @@ private:
     bool check_Entries();
     // Makes the shown account the current row; false when it is no longer there.
     bool find_Shown_Account();
-    void write_Account();
+    // The boxes into a new row or the current one; false when the store refused (said so).
+    bool store_Account(bool adding);
     // The account number stays as added: read-only while updating or deleting.
     void lock_Account_Number();
     bool updateOrDelete() const;

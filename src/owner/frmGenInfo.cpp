@@ -108,9 +108,7 @@ frmGenInfo::frmGenInfo(Program& program) : Screen(program)
 
     buildLayout();
     wireHandlers();
-    for (QWidget* w : findChildren<QWidget*>())
-        if (auto* control = dynamic_cast<Control*>(w))
-            control->HelpContextID = kHelpTopic;
+    setHelpTopic(this, kHelpTopic);
 }
 
 void frmGenInfo::buildLayout()

@@ -67,9 +67,7 @@ frmInsInfo::frmInsInfo(Program& program) : Screen(program)
 
     buildLayout();
     wireHandlers();
-    for (QWidget* w : findChildren<QWidget*>())
-        if (auto* control = dynamic_cast<Control*>(w))
-            control->HelpContextID = kHelpTopic;
+    setHelpTopic(this, kHelpTopic);
 }
 
 void frmInsInfo::buildLayout()
@@ -173,6 +171,19 @@ void frmInsInfo::wireHandlers()
     }
 }
 
+bool frmInsInfo::save_Policy()
+{
+    try {
+        Recordset& general = Data1.general();
+        EditGuard edit(general);
+        write_Policy(general);
+        general.Update();
+    } catch (const DatabaseError&) {
+        return false; // the row's changes are cancelled
+    }
+    return true;
+}
+
 void frmInsInfo::write_Policy(Recordset& general)
 {
     const auto orNone = [](const QString& t) { return t.isEmpty() ? stored::None : t; };
@@ -199,12 +210,7 @@ void frmInsInfo::check_Notify_And_Save()
         flag_Empty_Entry(txtPolicyExpire);
         return;
     }
-    try {
-        Recordset& general = Data1.general();
-        EditGuard edit(general);
-        write_Policy(general);
-        general.Update();
-    } catch (const DatabaseError&) {
+    if (!save_Policy()) {
         msgBox(kNotSaved, vbCritical);
         return;
     }
@@ -248,12 +254,7 @@ void frmInsInfo::cmdUpdate_Click()
     }
     if (noDate)
         chkNotify->setValue(0);
-    try {
-        Recordset& general = Data1.general();
-        EditGuard edit(general);
-        write_Policy(general);
-        general.Update();
-    } catch (const DatabaseError&) {
+    if (!save_Policy()) {
         refuse();
         return;
     }

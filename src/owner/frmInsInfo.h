@@ -42,7 +42,9 @@ private:
     void check_Notify_And_Save();
     void reset_Notify();
     void txtPolicyExpire_Change();
-    // Fields 20, 24, 19, 21 and 22 from the boxes, with the read-backs; Update is the caller's.
+    // Fields 20, 24, 19, 21 and 22 from the boxes, with the read-backs, in one Update; false
+    // when the store refused it (nothing is kept).
+    bool save_Policy();
     void write_Policy(Recordset& general);
     void leave();
 };

@@ -28,6 +28,13 @@ void state_KeyPress(ComboBox* box, int& keyAscii)
         box->setText(QString());
 }
 
+void setHelpTopic(QWidget* screen, int topic)
+{
+    for (QWidget* w : screen->findChildren<QWidget*>())
+        if (auto* control = dynamic_cast<Control*>(w))
+            control->HelpContextID = topic;
+}
+
 QString currencyShown(const QString& text) { return IsCurrency(text) ? FormatCurrencyText(text) : text; }
 
 } // namespace tlm::screens

@@ -21,6 +21,9 @@ inline void digits_KeyPress(int& keyAscii)
         keyAscii = 0;
 }
 
+// Every control of `screen` opens the screen's help topic.
+void setHelpTopic(QWidget* screen, int topic);
+
 // A stored amount in the currency format ($1,250.00); a text that is no amount as it is.
 QString currencyShown(const QString& text);
 
