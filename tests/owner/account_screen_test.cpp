@@ -1,5 +1,5 @@
 // The account chooser and the account screen: adding with its checks, browsing, updating and
-// deleting the account shown, the questions on leaving, and the calendar of the balance date.
+// deleting the account shown, failed writes, the questions on leaving, and the calendar.
 #include "owner_fixture.h"
 
 using namespace tlm;
@@ -13,9 +13,7 @@ const QString kDuplicate = QStringLiteral("An Account With The Account Number Yo
 const QString kAdded = QStringLiteral("   Your New Account Has Been Added!");
 const QString kUpdated = QStringLiteral("          Account Has Been Updated!");
 const QString kDelete = QStringLiteral("Deleting This Account Will Be Permanent...Continue?");
-const QString kCannotChange = QStringLiteral("The Account Number Can Not Be Changed!");
 const QString kLose = QStringLiteral("All Changes To This Account Will Be Lost...Continue?");
-const QString kNotSaved = QStringLiteral("Financial Account Has Not Been Saved...Continue?");
 
 const QStringList kFirst = {"First Harbor", "1 Quay St", "212", "555", "0101", "A-100", "021000021",
                             "$1250.00",     "1/5/2026",  "Checking", "Boston", "MA"};
@@ -34,7 +32,6 @@ protected:
         if (!owner().isVisible())
             openOwner();
         owner().cmdBank->press();
-        EXPECT_TRUE(chooser().isVisible());
         if (option != Add)
             clickBox(chooser().optEdit[option]);
         chooser().cmdUpdate->press();
@@ -42,9 +39,8 @@ protected:
     }
     void addThree()
     {
-        addAccount(kFirst);
-        addAccount(kSecond);
-        addAccount(kThird);
+        for (const QStringList& account : {kFirst, kSecond, kThird})
+            addAccount(account);
     }
     QStringList shown()
     {
@@ -59,8 +55,10 @@ protected:
         box->selectAll();
         QTest::keyClicks(box, text);
     }
-    QString row(const QStringList& fields) { return fields.join(u'|'); }
+    void failWrites(bool fail) { t->Data1().Home.failWrite = fail ? std::function<bool()>([] { return true; }) : nullptr; }
 };
+
+QString row(const QStringList& fields) { return fields.join(u'|'); }
 
 } // namespace
 
@@ -69,54 +67,39 @@ TEST_F(Accounts, TheChooserStartsOnAddAndRefusesUpdateOrDeleteWithoutAccounts)
     openOwner().cmdBank->press();
     screens::frmEditBankBoxes& c = chooser();
     ASSERT_TRUE(c.isVisible());
-    EXPECT_FALSE(owner().isVisible());
-    EXPECT_TRUE(c.optEdit[0]->Value());
-    EXPECT_EQ(bank().cmdState->Caption(), "&Add New Account");
-
     clickBox(c.optEdit[2]);
-    EXPECT_EQ(c.optVal, 2);
     EXPECT_EQ(bank().cmdState->Caption(), "&Delete Account");
     EXPECT_FALSE(bank().picDate->isEnabled());
     expectBox(vbOK, QStringLiteral("There Are No Accounts Available To Delete!"));
     c.cmdUpdate->press();
-    EXPECT_EQ(lastStyle(), 64);
     EXPECT_TRUE(c.isVisible());
-    EXPECT_TRUE(c.optEdit[0]->Value());
     EXPECT_EQ(bank().cmdState->Caption(), "&Add New Account");
     EXPECT_TRUE(bank().picDate->isEnabled());
-
     clickBox(c.optEdit[1]);
     expectBox(vbOK, QStringLiteral("There Are No Accounts Available To Update!"));
     c.cmdUpdate->press();
-    EXPECT_EQ(c.optVal, 0);
+    EXPECT_TRUE(c.optEdit[0]->Value());
 
     // The close box is Cancel; the next opening starts on Add again.
     clickBox(c.optEdit[1]);
     EXPECT_FALSE(c.requestClose());
-    EXPECT_FALSE(c.isVisible());
-    EXPECT_TRUE(owner().isVisible());
-    EXPECT_TRUE(owner().isEnabled());
+    EXPECT_TRUE(owner().isVisible() && owner().isEnabled());
     owner().cmdBank->press();
     EXPECT_TRUE(c.optEdit[0]->Value());
-    EXPECT_EQ(c.optVal, 0);
 }
 
 TEST_F(Accounts, AddingChecksNameNumberAndUniquenessThenStoresTheRow)
 {
     screens::frmBank& b = openAccounts(Add);
     ASSERT_TRUE(b.isVisible());
-    EXPECT_FALSE(chooser().isVisible());
     EXPECT_EQ(b.lblMainHead->Caption(), "Add Financial Account");
     EXPECT_EQ(shown(), QStringList({"Enter Financial Institution", "", "", "", "", "", "", "", "6/15/2026",
                                     "Checking", "", ""}));
     EXPECT_FALSE(b.cmdNext->isVisibleTo(&b));
-    EXPECT_TRUE(b.lblState->isVisibleTo(&b));
     EXPECT_EQ(b.txtName->HelpContextID, 41001);
-    EXPECT_EQ(b.ActiveControl(), b.txtName);
 
     expectBox(vbOK, kNoName);
     b.cmdState->press();
-    EXPECT_EQ(lastStyle(), 48);
     EXPECT_EQ(b.txtName->Text(), "");
     EXPECT_EQ(b.txtName->BackColor(), colors::ErrorHighlight);
     QTest::keyClicks(b.txtName, "First Harbor");
@@ -125,7 +108,6 @@ TEST_F(Accounts, AddingChecksNameNumberAndUniquenessThenStoresTheRow)
         expectBox(vbOK, kNoNumber);
         b.cmdState->press();
         EXPECT_EQ(b.txtAccount->BackColor(), colors::ErrorHighlight);
-        EXPECT_EQ(b.txtName->BackColor(), colors::White);
     }
 
     // Full telephone parts move the focus on; the state is a two-letter code in capitals.
@@ -142,8 +124,6 @@ TEST_F(Accounts, AddingChecksNameNumberAndUniquenessThenStoresTheRow)
     b.txtRoute->SetFocus(); // leaving completes the amount
     expectBox(vbOK, kAdded);
     b.cmdState->press();
-    EXPECT_EQ(lastStyle(), 64);
-    EXPECT_FALSE(b.isVisible());
     EXPECT_TRUE(owner().isVisible());
     EXPECT_EQ(storedAccounts(), QStringList({"First Harbor|None|212|555|0101|A-100|None|$1250.00|6/15/2026|Checking|None|MA"}));
 
@@ -153,27 +133,12 @@ TEST_F(Accounts, AddingChecksNameNumberAndUniquenessThenStoresTheRow)
     b.txtAccount->setText("A-100");
     expectBox(vbOK, kDuplicate);
     b.cmdState->press();
-    EXPECT_EQ(lastStyle(), 48);
     EXPECT_TRUE(b.isVisible());
-    EXPECT_EQ(b.txtAccount->BackColor(), colors::White) << "no box is marked";
     EXPECT_EQ(storedAccounts().size(), 1);
     b.txtAccount->setText("a-100 ");
     expectBox(vbOK, kAdded);
     b.cmdState->press();
     EXPECT_EQ(storedAccounts().size(), 2);
-
-    // A write the store refuses is told; nothing is added and no success follows.
-    openAccounts(Add);
-    QTest::keyClicks(b.txtName, "Prairie Bank");
-    b.txtAccount->setText("C-300");
-    t->Data1().Home.failWrite = [] { return true; };
-    expectBox(vbOK, QStringLiteral("The Account Could Not Be Added...Your Financial Accounts Have Not Been Changed!"));
-    b.cmdState->press();
-    t->Data1().Home.failWrite = nullptr;
-    EXPECT_EQ(lastStyle(), 16);
-    EXPECT_TRUE(b.isVisible());
-    EXPECT_EQ(t->Data1().rsBank.RecordCount(), 2);
-    EXPECT_FALSE(t->Data1().rsBank.editPending());
 }
 
 TEST_F(Accounts, BrowsingShowsEachAccountAndNeverGoesPastTheEnds)
@@ -184,20 +149,14 @@ TEST_F(Accounts, BrowsingShowsEachAccountAndNeverGoesPastTheEnds)
     EXPECT_EQ(shown(), QStringList({"First Harbor", "1 Quay St", "212", "555", "0101", "A-100", "021000021",
                                     "$1,250.00", "1/5/2026", "Checking", "Boston", "MA"}));
     EXPECT_EQ(b.ActiveControl(), b.txtPhone1) << "the loaded two-letter state moves the focus on";
-    EXPECT_TRUE(b.cmdNext->isEnabled());
     EXPECT_FALSE(b.cmdPrevious->isEnabled());
-    EXPECT_EQ(b.cmdState->HelpContextID, 42001);
 
     b.txtName->setText("Edited, never stored");
     b.cmdNext->press();
-    EXPECT_EQ(shown(), QStringList({"Cedar Credit Union", "", "", "", "", "B-200", "", "", "", "Savings", "",
-                                    "none"}))
+    EXPECT_EQ(shown(), QStringList({"Cedar Credit Union", "", "", "", "", "B-200", "", "", "", "Savings", "", "none"}))
         << "only an exact \"None\" shows as empty";
-    EXPECT_TRUE(b.cmdNext->isEnabled());
-    EXPECT_TRUE(b.cmdPrevious->isEnabled());
-    EXPECT_EQ(b.ActiveControl(), b.txtName);
+    EXPECT_TRUE(b.cmdNext->isEnabled() && b.cmdPrevious->isEnabled());
     b.cmdNext->press();
-    EXPECT_EQ(b.txtAccount->Text(), "C-300");
     EXPECT_FALSE(b.cmdNext->isEnabled());
     b.cmdNext_Click(); // once more, whatever the button shows: the last account stays
     EXPECT_EQ(b.txtAccount->Text(), "C-300");
@@ -207,10 +166,9 @@ TEST_F(Accounts, BrowsingShowsEachAccountAndNeverGoesPastTheEnds)
     b.cmdPrevious->press();
     EXPECT_EQ(b.txtName->Text(), "First Harbor") << "browsing drops what was typed";
     EXPECT_FALSE(b.cmdPrevious->isEnabled());
-    EXPECT_TRUE(b.cmdNext->isEnabled());
     b.cmdPrevious_Click();
     EXPECT_EQ(b.txtAccount->Text(), "A-100");
-    EXPECT_TRUE(t.msgs->shown.empty());
+    EXPECT_EQ(b.ActiveControl(), b.txtName);
 }
 
 TEST_F(Accounts, UpdateAndDeleteActOnTheAccountShownWithItsNumberFixed)
@@ -219,10 +177,8 @@ TEST_F(Accounts, UpdateAndDeleteActOnTheAccountShownWithItsNumberFixed)
     screens::frmBank& b = openAccounts(Update);
     b.cmdNext->press();
     ASSERT_EQ(b.txtAccount->Text(), "B-200");
-    EXPECT_TRUE(b.txtAccount->Locked());
-    expectBox(vbOK, kCannotChange);
+    expectBox(vbOK, QStringLiteral("The Account Number Can Not Be Changed!"));
     QTest::keyClick(b.txtAccount, Qt::Key_9);
-    EXPECT_EQ(lastStyle(), 48);
 
     // Another window's activation and a calendar visit keep the account, and its number fixed.
     Form other(t->forms());
@@ -231,9 +187,7 @@ TEST_F(Accounts, UpdateAndDeleteActOnTheAccountShownWithItsNumberFixed)
     b.picDate_Click();
     t->frmCalendar().presetDate(QDate(2026, 3, 7));
     t->frmCalendar().calDate_Click();
-    EXPECT_EQ(b.txtAccount->Text(), "B-200");
     EXPECT_EQ(b.txtDate->Text(), "3/7/2026");
-    EXPECT_TRUE(b.txtAccount->Locked());
     b.txtAccount->setSelStart(0);
     QTest::keyClick(b.txtAccount, Qt::Key_Delete);
     EXPECT_EQ(b.txtAccount->Text(), "B-200");
@@ -243,75 +197,74 @@ TEST_F(Accounts, UpdateAndDeleteActOnTheAccountShownWithItsNumberFixed)
     b.txtName->setText("Cedar CU");
     expectBox(vbOK, kUpdated);
     b.cmdState->press();
-    EXPECT_EQ(lastStyle(), 48);
-    EXPECT_TRUE(owner().isVisible());
-    EXPECT_EQ(storedAccounts(), QStringList({row(kFirst),
-                                             "Cedar CU|None|None|None|None|B-200|None|None|3/7/2026|Savings|None|none",
-                                             row(kThird)}));
+    const QString updated = "Cedar CU|None|None|None|None|B-200|None|None|3/7/2026|Savings|None|none";
+    EXPECT_EQ(storedAccounts(), QStringList({row(kFirst), updated, row(kThird)}));
 
     // Delete: everything locked, a question, then the shown row goes.
     openAccounts(Delete);
-    EXPECT_EQ(b.lblMainHead->Caption(), "Delete Financial Account");
     EXPECT_TRUE(b.txtName->Locked());
     EXPECT_FALSE(b.txtAddress->isEnabled());
     b.cmdNext->press();
     b.cmdNext->press();
     expectBox(vbNo, kDelete);
     b.cmdState->press();
-    EXPECT_EQ(lastStyle(), 36);
-    EXPECT_EQ(storedAccounts().size(), 3);
     t->Data1().rsBank.MoveFirst();
     expectBox(vbYes, kDelete);
     b.cmdState->press();
-    EXPECT_EQ(storedAccounts(), QStringList({row(kFirst), "Cedar CU|None|None|None|None|B-200|None|None|3/7/2026|Savings|None|none"}));
-    EXPECT_FALSE(b.txtName->Locked());
+    EXPECT_EQ(storedAccounts(), QStringList({row(kFirst), updated}));
     EXPECT_TRUE(b.txtAddress->isEnabled());
     EXPECT_TRUE(owner().isVisible());
 
     // An account gone meanwhile is neither updated nor deleted.
     openAccounts(Update);
-    Recordset& rs = t->Data1().rsBank;
-    rs.MoveFirst();
-    rs.Delete();
-    b.txtName->setText("Gone");
+    t->Data1().rsBank.MoveFirst();
+    t->Data1().rsBank.Delete();
     b.cmdState->press();
     EXPECT_TRUE(b.isVisible());
-    EXPECT_EQ(storedAccounts().size(), 1);
+    EXPECT_EQ(storedAccounts(), QStringList({updated}));
 }
 
-TEST_F(Accounts, AFailedUpdateOrDeleteIsToldAndChangesNothing)
+TEST_F(Accounts, AFailedWriteIsToldAndChangesNothing)
 {
-    addThree();
-    screens::frmBank& b = openAccounts(Update);
+    addAccount(kFirst);
+    screens::frmBank& b = openAccounts(Add);
+    QTest::keyClicks(b.txtName, "Prairie Bank");
+    b.txtAccount->setText("C-300");
+    failWrites(true);
+    expectBox(vbOK, QStringLiteral("The Account Could Not Be Added...Your Financial Accounts Have Not Been Changed!"));
+    b.cmdState->press();
+    EXPECT_EQ(t->Data1().rsBank.RecordCount(), 1);
+    failWrites(false);
+    expectBox(vbYes, kLose);
+    b.cmdBack->press();
+
+    openAccounts(Update);
     b.txtName->setText("Renamed");
-    t->Data1().Home.failWrite = [] { return true; };
+    failWrites(true);
     expectBox(vbOK, QStringLiteral("The Account Could Not Be Updated...Your Financial Accounts Have Not Been Changed!"));
     b.cmdState->press();
-    EXPECT_EQ(lastStyle(), 16);
     EXPECT_FALSE(t->Data1().rsBank.editPending());
     expectBox(vbYes, kLose);
-    b.cmdBack->press(); // still the typed change to lose
+    b.cmdBack->press();
 
     openAccounts(Delete);
     expectBox(vbYes, kDelete);
     expectBox(vbOK, QStringLiteral("The Account Could Not Be Deleted...Your Financial Accounts Have Not Been Changed!"));
     b.cmdState->press();
-    t->Data1().Home.failWrite = nullptr;
+    failWrites(false);
     EXPECT_TRUE(b.isVisible());
-    EXPECT_EQ(storedAccounts(), QStringList({row(kFirst), row(kSecond), row(kThird)}));
+    EXPECT_EQ(storedAccounts(), QStringList({row(kFirst)}));
 }
 
 TEST_F(Accounts, CancelAsksOnlyAboutRealChangesOfItsMode)
 {
-    // No account yet: always asked.
-    screens::frmBank& b = openAccounts(Add);
-    expectBox(vbNo, kNotSaved);
+    screens::frmBank& b = openAccounts(Add); // no account yet: always asked
+    const QString notSaved = QStringLiteral("Financial Account Has Not Been Saved...Continue?");
+    expectBox(vbNo, notSaved);
     b.cmdBack->press();
-    EXPECT_EQ(lastStyle(), 36);
     EXPECT_TRUE(b.isVisible());
-    expectBox(vbYes, kNotSaved);
+    expectBox(vbYes, notSaved);
     b.cmdBack->press();
-    EXPECT_TRUE(owner().isVisible());
 
     addAccount(kSecond);
     openAccounts(Add);
@@ -326,8 +279,6 @@ TEST_F(Accounts, CancelAsksOnlyAboutRealChangesOfItsMode)
     b.cmdState->press();
     expectBox(vbYes, kLose);
     b.cmdBack->press();
-    EXPECT_EQ(lastStyle(), 52);
-
     openAccounts(Update);
     typeInto(b.txtAddress, "12 Main St"); // its stored value is "None": not a change
     b.cmdBack->press();
@@ -336,17 +287,14 @@ TEST_F(Accounts, CancelAsksOnlyAboutRealChangesOfItsMode)
     openAccounts(Update);
     b.cmbType->setText("Checking");
     expectBox(vbNo, kLose);
-    b.cmdBack->press();
-    EXPECT_TRUE(b.isVisible());
-    expectBox(vbNo, kLose);
     EXPECT_FALSE(b.requestClose()) << "the close box is Cancel";
+    EXPECT_TRUE(b.isVisible());
     expectBox(vbYes, kLose);
     b.cmdBack->press();
 
     openAccounts(Delete);
     b.cmdBack->press(); // delete mode never asks
     EXPECT_TRUE(owner().isVisible());
-    EXPECT_TRUE(t.msgs->allAnswered());
 }
 
 TEST_F(Accounts, TheCalendarKeepsTheEntriesAndStartsAtTodayForADateThatIsNone)
@@ -360,14 +308,11 @@ TEST_F(Accounts, TheCalendarKeepsTheEntriesAndStartsAtTodayForADateThatIsNone)
     EXPECT_EQ(cal.calPick, 5);
     EXPECT_FALSE(b.isEnabled());
     EXPECT_EQ(QDate(cal.Year(), cal.Month(), cal.Day()), QDate(2026, 6, 15));
-    EXPECT_TRUE(b.calFlag);
     cal.presetDate(QDate(2026, 3, 7));
     cal.calDate_Click();
-    EXPECT_TRUE(b.isEnabled());
-    EXPECT_TRUE(b.cmdState->isEnabled());
+    EXPECT_TRUE(b.isEnabled() && b.cmdState->isEnabled());
     EXPECT_EQ(b.txtDate->Text(), "3/7/2026");
     EXPECT_EQ(b.txtName->Text(), "First Harbor");
-    EXPECT_FALSE(b.setflag);
     typeInto(b.txtPhone1, "212");
     EXPECT_EQ(b.ActiveControl(), b.txtPhone1) << "after the calendar the focus stays";
 }

@@ -29,6 +29,42 @@ protected:
         startUp(t);
         ASSERT_TRUE(t->frmMain().isVisible());
     }
+    // Every message these screens show, with its style and the program's title.
+    void TearDown() override
+    {
+        static const std::map<QString, int> styles = {
+            {"Any Changes You Have Made Will Be Lost...Continue Anyway?", 36},
+            {"Are You Sure You Want To Close Tallowmere?", 36},
+            {"You Must Select A Future Policy Expiration Date Before Selecting This Option!", 48},
+            {"Date Is Not A Future Date...Resetting The Notification Checkbox!", 48},
+            {"Your Insurance Information Has Been Updated!", 64},
+            {"Invalid Policy Expiration Date...Be Sure The Format Is mm/dd/yyyy (Example: 12/25/2005)", 48},
+            {"Information Has Changed Regarding This Policy, All Changes Will Be Lost...Continue?", 36},
+            {"Unable To Save Your Insurance Information...The Database Could Not Be Written!", 16},
+            {"There Are No Accounts Available To Update!", 64},
+            {"There Are No Accounts Available To Delete!", 64},
+            {"Please Enter An Account Name For This Financial Institution!", 48},
+            {"Please Enter An Account Number For This Financial Institution!", 48},
+            {"An Account With The Account Number You Have Listed Is Already Available", 48},
+            {"The Account Number Can Not Be Changed!", 48},
+            {"All Changes To This Account Will Be Lost...Continue?", 52},
+            {"Financial Account Has Not Been Saved...Continue?", 36},
+            {"   Your New Account Has Been Added!", 64},
+            {"          Account Has Been Updated!", 48},
+            {"Deleting This Account Will Be Permanent...Continue?", 36},
+            {"The Account Could Not Be Added...Your Financial Accounts Have Not Been Changed!", 16},
+            {"The Account Could Not Be Updated...Your Financial Accounts Have Not Been Changed!", 16},
+            {"The Account Could Not Be Deleted...Your Financial Accounts Have Not Been Changed!", 16},
+        };
+        for (const ShownBox& box : t.msgs->shown) {
+            EXPECT_EQ(box.title, kTitle);
+            const auto known = styles.find(box.text);
+            if (known != styles.end()) {
+                EXPECT_EQ(box.style, known->second) << box.text.toStdString();
+            }
+        }
+        EXPECT_TRUE(t.msgs->allAnswered());
+    }
 
     screens::frmGenInfo& owner() { return t->frmGenInfo(); }
     screens::frmInsInfo& insurance() { return t->frmInsInfo(); }
@@ -88,7 +124,6 @@ protected:
 
     // The next box must show `text`, and is answered `answer`.
     void expectBox(int answer, const QString& text) { t.msgs->expect(answer, text); }
-    int lastStyle() const { return t.msgs->shown.empty() ? 0 : t.msgs->shown.back().style; }
 
     TestProgram t;
 };
