@@ -346,7 +346,35 @@ run_lists() {
   echo "Indoor user rows: $(sql "SELECT Location, Category, Item, BuiltIn FROM Indoor_Items WHERE BuiltIn <> 1;")"
 }
 
+# The owner's road: the owner screen from the main menu, its insurance policy, the account
+# chooser and an account shown for update.
+run_owner() {
+  sql "UPDATE Personal_Info SET IntroDone='1', Notify='Yes', Last='Okafor', First='Ada', Middle='N',
+    Address='14 Harbour Lane', City='Portland', State='ME', ZIP='04101', \"Home Phone1\"='207',
+    \"Home Phone2\"='555', \"Home Phone3\"='0142', EMail='ada.okafor@example.org',
+    \"Policy Company\"='Harbor Mutual', \"Policy Number\"='HM-448812', \"Policy Expiration\"='12/31/2030',
+    CoverageAmount='\$250,000.00';"
+  sql "INSERT INTO Bank_Info (Institution, Address, Phone1, Phone2, Phone3, AccountNumber, RouteNumber, Balance,
+         Date, AccountType, City, State)
+       VALUES ('First Harbor Bank', '1 Quay Street', '207', '555', '0101', '4417-2290', '011000138',
+         '\$1250.00', '3/2/2026', 'Checking', 'Portland', 'ME');"
+  start_program
+  sleep 2.2
+  wait_for_window "Tallowmere by Brindlecote Software" >/dev/null
+  press alt+r  # the main menu's "Pe&rsonal"
+  shot 17-owner
+  press alt+i  # "&Insurance Information"
+  shot 18-insurance
+  press alt+c  # "&Cancel": nothing changed, no question
+  press alt+b  # "&Bank Account Information"
+  shot 19-account-chooser
+  press alt+v  # "&View / Update"
+  press alt+o  # "C&ontinue"
+  shot 20-account
+  stop_program
+}
+
 # SHOTS_RUNS picks runs (the first run makes the database the others start from).
-for run in ${SHOTS_RUNS:-run_first run_later run_assets run_warranty run_print run_lists}; do
+for run in ${SHOTS_RUNS:-run_first run_later run_assets run_warranty run_print run_lists run_owner}; do
   "$run"
 done

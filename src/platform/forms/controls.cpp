@@ -209,6 +209,13 @@ bool Control::handleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>&
     return true;
 }
 
+void Control::handleKeyUp(QKeyEvent* event)
+{
+    if (!KeyUp || event->isAutoRepeat())
+        return;
+    raiseEvent(&Control::KeyUp, vbKeyCode(event), shiftState(event->modifiers()));
+}
+
 void Control::typeCharacter(QChar ch) { pasteAsTyped(QString(ch)); }
 
 void Control::pasteAsTyped(const QString& text)

@@ -1,7 +1,7 @@
 #pragma once
 // The controls the screens use, as thin Qt widgets that raise the platform's events:
 // Change, GotFocus, LostFocus, KeyDown and KeyPress (whose code a handler may set to 0 to
-// swallow the key), Click, DblClick, MouseDown and MouseUp.
+// swallow the key), KeyUp, Click, DblClick, MouseDown and MouseUp.
 #include "platform/forms/colors.h"
 #include "platform/forms/form.h"
 
@@ -53,6 +53,9 @@ public:
     std::function<void()> LostFocus;
     std::function<void(int& keyCode, int shift)> KeyDown;
     std::function<void(int& keyAscii)> KeyPress;
+    // A key released on the control, after the control has taken it (a check box is ticked by
+    // then); held keys raise it once.
+    std::function<void(int keyCode, int shift)> KeyUp;
     std::function<void(int button, int shift, int x, int y)> MouseDown;
     std::function<void(int button, int shift, int x, int y)> MouseUp;
 
@@ -112,6 +115,7 @@ protected:
 
     // The key pipeline shared by every control; returns true when the event was consumed.
     bool handleKey(QKeyEvent* event, const std::function<void(QKeyEvent*)>& base);
+    void handleKeyUp(QKeyEvent* event);
     void handleFocusIn(QFocusEvent* event);
     void handleMouse(QMouseEvent* event, bool press);
     // Text an input method commits is typed through KeyPress too; true when consumed.
@@ -170,6 +174,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         handleKey(event, [this](QKeyEvent* e) { Base::keyPressEvent(e); });
+    }
+    void keyReleaseEvent(QKeyEvent* event) override
+    {
+        Base::keyReleaseEvent(event);
+        handleKeyUp(event);
     }
     void focusInEvent(QFocusEvent* event) override
     {
