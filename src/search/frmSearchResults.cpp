@@ -194,8 +194,9 @@ frmSearchResults::Criteria frmSearchResults::read_Criteria() const
 // Area, location, category and item, in that order; whole values, letter case aside.
 bool frmSearchResults::Criteria::passes(const Recordset& rs) const
 {
+    QString buffer;
     for (int k = 0; k < 4; ++k)
-        if (!any[k] && !search::equalsUpper(rs.text(Inv::Area + k), upper[k]))
+        if (!any[k] && !search::equalsUpper(rs.textView(Inv::Area + k, buffer), upper[k]))
             return false;
     return true;
 }
@@ -204,8 +205,9 @@ bool frmSearchResults::Criteria::passes(const Recordset& rs) const
 // stored included.
 bool frmSearchResults::Criteria::keyWordIn(const Recordset& rs) const
 {
+    QString buffer;
     for (int f = Inv::AssetNumber; f <= Inv::Description; ++f)
-        if (search::containsUpper(rs.text(f), key))
+        if (search::containsUpper(rs.textView(f, buffer), key))
             return true;
     return false;
 }
@@ -259,9 +261,13 @@ void frmSearchResults::Get_Records_For_Print()
             if (!column.isEmpty())
                 inventory.Sort(column);
             inventory.MoveFirst();
+            // The bar moves in steps of a two-hundredth: it cannot show more, and every
+            // visible step repaints it.
+            const qint64 step = std::max<qint64>(1, count / 200);
             qint64 walked = 0;
             for (; !inventory.isEOF(); inventory.MoveNext()) {
-                search.pbSearch->setValue(clampToInt(++walked));
+                if (++walked % step == 0 || walked == count)
+                    search.pbSearch->setValue(clampToInt(walked));
                 if (!criteria_.passes(inventory) || (!criteria_.key.isEmpty() && !criteria_.keyWordIn(inventory)))
                     continue;
                 print.AddNew();

@@ -323,6 +323,28 @@ TEST_F(RecordsetTest, SortByColumnAndBack)
     EXPECT_THROW(rs.Sort(QStringLiteral("NoSuchColumn")), RecordsetError);
 }
 
+TEST_F(RecordsetTest, SortOrdersAsciiAndOtherTextsAsOneCaseInsensitiveComparison)
+{
+    const QStringList makes = {"Zebra", "éclair", "_under", "Eclair", "ÉCLAIR", "apple", "z", "Ápple", "[x", "APPLE"};
+    for (int i = 0; i < makes.size(); ++i)
+        addAsset(QString::number(i), {{inv::Make, makes[i]}});
+    QStringList expected = makes;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    inventory().Sort(QStringLiteral("Make"));
+    EXPECT_EQ(walk(inventory(), inv::Make), expected);
+
+    // A field read in place, as text() reads it.
+    Recordset& rs = inventory();
+    rs.MoveFirst();
+    QString buffer;
+    EXPECT_EQ(rs.textView(inv::Make, buffer), rs.text(inv::Make));
+    EXPECT_EQ(rs.textView(inv::AssetNumber, buffer), rs.text(inv::AssetNumber));
+    rs.setField(inv::Make, QStringLiteral("pending"));
+    EXPECT_EQ(rs.textView(inv::Make, buffer), QStringLiteral("pending"));
+    rs.CancelUpdate();
+}
+
 TEST_F(RecordsetTest, SortStoresAPendingEdit)
 {
     addAssets(2);
