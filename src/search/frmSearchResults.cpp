@@ -147,6 +147,8 @@ frmSearchResults::frmSearchResults(Program& program) : Screen(program)
             policy.setRetainSizeWhenHidden(true);
             row[c]->setSizePolicy(policy);
             row[c]->setMinimumWidth(width[c]);
+            if (stretch[c] == 0 || c == 4)
+                row[c]->setMaximumWidth(width[c] + 16); // the running number, the year, "Update"
             grid->addWidget(row[c], i + 1, c);
         }
     }
