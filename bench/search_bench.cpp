@@ -102,7 +102,7 @@ int main(int argc, char* argv[])
     std::printf("| key word | found | search, ours | SQLite scan | SQLite fill of Print | ours / fill |"
                 " sort by Make, ours | SQLite fill ORDER BY Make | ours / fill |\n|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     sqlite3* raw = openRaw(file);
-    for (const QString key : {QStringLiteral("repair"), QStringLiteral("XR-4242"), QStringLiteral("e")}) {
+    for (const QString& key : {QStringLiteral("repair"), QStringLiteral("XR-4242"), QStringLiteral("e")}) {
         search.txtKey->setText(key);
         const auto unsorted = [&] { results.sort_flag = 0; };
         const double ours = best(kRuns, unsorted, [&] { search.cmdContinue->press(); });
