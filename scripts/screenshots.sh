@@ -283,7 +283,7 @@ run_warranty() {
 }
 
 # The search: 25 assets, the criteria screen, then every asset listed, pages 1 and 3.
-seed_search_assets() {
+fill_search_assets() {
   sql "UPDATE Personal_Info SET IntroDone='1', Notify='No'; DELETE FROM Inventory;"
   sql "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 25)
        INSERT INTO Inventory (Area, Location, Category, Type, Year, Make, Model, \"Serial/ VIN / ID\",
@@ -313,7 +313,7 @@ shot_results() {
 }
 
 run_search() {
-  seed_search_assets
+  fill_search_assets
   start_program
   shot_search
   shot_results
