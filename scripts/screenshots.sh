@@ -374,7 +374,45 @@ run_owner() {
   stop_program
 }
 
+# The search: 25 assets, the criteria screen, then every asset listed, pages 1 and 3.
+fill_search_assets() {
+  sql "UPDATE Personal_Info SET IntroDone='1', Notify='No'; DELETE FROM Inventory;"
+  sql "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 25)
+       INSERT INTO Inventory (Area, Location, Category, Type, Year, Make, Model, \"Serial/ VIN / ID\",
+         \"Date Purchased\", Amount, Receipt, \"Receipt Location\", Description, NewUsed)
+       SELECT CASE i % 3 WHEN 0 THEN 'Indoor' WHEN 1 THEN 'Outdoor' ELSE 'Mobile' END,
+              CASE i % 3 WHEN 0 THEN 'Living Room' WHEN 1 THEN 'Garage' ELSE 'Car' END,
+              'Electronics', 'Asset ' || i, 2000 + i, 'Make ' || char(64 + i), 'M-' || (100 + i),
+              'SN-' || (1000 + i), '3/' || i || '/2024', '\$' || (i * 37) || '.00', 'Yes', 'File Cabinet',
+              'None', 'New'
+       FROM n;"
+}
+
+shot_search() {
+  sleep 2.2
+  wait_for_window "Tallowmere by Brindlecote Software" >/dev/null
+  press alt+s  # the main menu's "&Search"
+  shot 21-search
+}
+
+shot_results() {
+  press alt+s  # "&Search" with every list at "Any"
+  press Return # Yes to "This Search Will Display All Assets...Continue?"
+  shot 22-results-page-1
+  press alt+n # "&Next =>"
+  press alt+n
+  shot 23-results-page-3
+}
+
+run_search() {
+  fill_search_assets
+  start_program
+  shot_search
+  shot_results
+  stop_program
+}
+
 # SHOTS_RUNS picks runs (the first run makes the database the others start from).
-for run in ${SHOTS_RUNS:-run_first run_later run_assets run_warranty run_print run_lists run_owner}; do
+for run in ${SHOTS_RUNS:-run_first run_later run_assets run_warranty run_print run_lists run_owner run_search}; do
   "$run"
 done

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
+#include <string>
 #include <sys/statvfs.h>
 #include <unistd.h>
 #include <utility>
@@ -558,7 +559,7 @@ Value Recordset::storedForm(int ordinal, const Value& v) const
     }
 }
 
-void Recordset::bindValue(sqlite3_stmt* st, int index, int ordinal, const Value& v) const
+void Recordset::bindValue(sqlite3_stmt* st, int index, int ordinal, const Value& v, QByteArray& utf8) const
 {
     const bool money = layout_.isMoney(ordinal);
     switch (v.kind()) {
@@ -580,8 +581,8 @@ void Recordset::bindValue(sqlite3_stmt* st, int index, int ordinal, const Value&
         [[fallthrough]];
     case Value::Kind::Text: {
         // As UTF-8: SQLite drops a leading byte order mark from UTF-16 text.
-        const QByteArray utf8 = v.text().toUtf8();
-        sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        utf8 = v.text().toUtf8();
+        sqlite3_bind_text(st, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
         break;
     }
     }
@@ -727,6 +728,17 @@ Value Recordset::Fields(int ordinal) const
     return rows_[pos_].values.value(ordinal);
 }
 
+QStringView Recordset::textView(int ordinal, QString& buffer) const
+{
+    requireOpen();
+    checkOrdinal(ordinal);
+    if (mode_ != Mode::None || !onRow() || rows_[pos_].values.kind(ordinal) != Value::Kind::Text) {
+        buffer = Fields(ordinal).text();
+        return buffer;
+    }
+    return rows_[pos_].values.textView(ordinal);
+}
+
 void Recordset::setField(int ordinal, const Value& value)
 {
     requireOpen();
@@ -762,11 +774,12 @@ void Recordset::Update()
     const int n = fieldCount();
     if (mode_ == Mode::Add) {
         sqlite3_stmt* st = db_.statement(insertSql_);
+        std::vector<QByteArray> texts(static_cast<size_t>(n));
         Reset reset{st};
         int index = 0;
         for (int i = 0; i < n; ++i)
             if (i != layout_.autoKeyColumn)
-                bindValue(st, ++index, i, buffer_[i]);
+                bindValue(st, ++index, i, buffer_[i], texts[size_t(i)]);
         const int rc = sqlite3_step(st);
         if (rc != SQLITE_DONE)
             db_.refuse(QStringLiteral("add to %1").arg(layout_.table), rc);
@@ -800,9 +813,10 @@ void Recordset::Update()
     }
     Row& row = rows_[pos_];
     sqlite3_stmt* st = db_.statement(QStringLiteral("UPDATE %1 SET %2 WHERE rowid=?").arg(quoted(layout_.table), sets.join(u',')));
+    std::vector<QByteArray> texts(ordinals.size());
     Reset reset{st};
     for (size_t k = 0; k < ordinals.size(); ++k)
-        bindValue(st, int(k + 1), ordinals[k], buffer_[ordinals[k]]);
+        bindValue(st, int(k + 1), ordinals[k], buffer_[ordinals[k]], texts[k]);
     sqlite3_bind_int64(st, int(ordinals.size() + 1), row.rowid);
     const int rc = sqlite3_step(st);
     if (rc != SQLITE_DONE)
@@ -926,8 +940,9 @@ qint64 Recordset::UpdateWhere(int ordinal, const Value& value, const std::vector
     const Value stored = storedForm(ordinal, value);
     for (qint64 i : hits) {
         Row& row = rows_[i];
+        QByteArray text;
         Reset reset{st};
-        bindValue(st, 1, ordinal, value);
+        bindValue(st, 1, ordinal, value, text);
         sqlite3_bind_int64(st, 2, row.rowid);
         const int rc = sqlite3_step(st);
         if (rc != SQLITE_DONE)
@@ -947,19 +962,33 @@ void Recordset::sortRows(int ordinal)
         std::stable_sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) { return a.rowid < b.rowid; });
         return;
     }
-    // One key a row, made once; the text of a text field is not copied.
+    // One key a row, made once; the text of a text field is not copied. A text of ASCII alone
+    // is also kept lower-cased as bytes: comparing those gives the order of a case-insensitive
+    // comparison of the texts without folding them again at every comparison.
     struct Key {
         bool null;
         bool number;
         qint64 n;
         QString text;
+        bool ascii;
+        std::string folded;
     };
     std::vector<Key> keys;
     keys.reserve(rows_.size());
     for (const Row& r : rows_) {
         const Value::Kind k = r.values.kind(ordinal);
-        keys.push_back(Key{k == Value::Kind::Null, k == Value::Kind::Number,
-                           k == Value::Kind::Number ? r.values.number(ordinal) : 0, cellText(r.values, ordinal)});
+        Key key{k == Value::Kind::Null, k == Value::Kind::Number,
+                k == Value::Kind::Number ? r.values.number(ordinal) : 0, cellText(r.values, ordinal), true, {}};
+        key.folded.reserve(size_t(key.text.size()));
+        for (const QChar c : key.text) {
+            const char16_t u = c.unicode();
+            if (u >= 0x80) {
+                key.ascii = false;
+                break;
+            }
+            key.folded.push_back(char(u >= u'A' && u <= u'Z' ? u + (u'a' - u'A') : u));
+        }
+        keys.push_back(std::move(key));
     }
     std::vector<size_t> order(rows_.size());
     std::iota(order.begin(), order.end(), size_t(0));
@@ -970,6 +999,8 @@ void Recordset::sortRows(int ordinal)
             return x.null;
         if (x.number && y.number)
             return x.n < y.n;
+        if (x.ascii && y.ascii)
+            return x.folded < y.folded;
         return x.text.compare(y.text, Qt::CaseInsensitive) < 0;
     });
     keys.clear();

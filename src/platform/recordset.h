@@ -207,6 +207,10 @@ public:
 
     Value Fields(int ordinal) const;
     QString text(int ordinal) const { return Fields(ordinal).text(); }
+    // The field as text() gives it, without copying a stored text: the view points into the
+    // row and holds until the cursor moves or the row changes. A number is written into
+    // `buffer` and viewed there. For walks that only read, such as a search.
+    QStringView textView(int ordinal, QString& buffer) const;
     void setField(int ordinal, const Value& value);
     bool editPending() const { return mode_ != Mode::None; }
 
@@ -225,7 +229,8 @@ private:
     // After a rollback, reads the rows again (for rows read inside the transaction).
     void reloadAfterRollback();
     void sortRows(int ordinal);
-    void bindValue(sqlite3_stmt* st, int index, int ordinal, const Value& v) const;
+    // A text is bound without a copy of SQLite's own: `utf8` must outlive the statement's step.
+    void bindValue(sqlite3_stmt* st, int index, int ordinal, const Value& v, QByteArray& utf8) const;
     Value storedForm(int ordinal, const Value& v) const;
     qint64 indexOfRowid(qint64 rowid) const;
     bool matches(const Row& row, const std::vector<Condition>& where, const std::vector<QString>& wanted) const;

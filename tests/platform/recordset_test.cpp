@@ -323,6 +323,22 @@ TEST_F(RecordsetTest, SortByColumnAndBack)
     EXPECT_THROW(rs.Sort(QStringLiteral("NoSuchColumn")), RecordsetError);
 }
 
+TEST_F(RecordsetTest, SortOrdersAsciiAndOtherTextsAsOneCaseInsensitiveComparison)
+{
+    const QStringList makes = {"Zebra", "éclair", "_under", "Eclair", "ÉCLAIR", "apple", "z", "Ápple", "[x", "APPLE"};
+    for (int i = 0; i < makes.size(); ++i)
+        addAsset(QString::number(i), {{inv::Make, makes[i]}});
+    QStringList expected = makes;
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    inventory().Sort(QStringLiteral("Make"));
+    EXPECT_EQ(walk(inventory(), inv::Make), expected);
+    inventory().MoveFirst();
+    QString buffer; // a field read in place reads as text() reads it
+    EXPECT_EQ(inventory().textView(inv::AssetNumber, buffer), inventory().text(inv::AssetNumber));
+    EXPECT_EQ(inventory().textView(inv::Make, buffer), expected.first());
+}
+
 TEST_F(RecordsetTest, SortStoresAPendingEdit)
 {
     addAssets(2);

@@ -654,6 +654,13 @@ void ComboBox::setText(const QString& text)
 
 void ComboBox::AddItem(const QString& item)
 {
+    if (sorted_) {
+        int at = 0;
+        while (at < count() && QString::compare(itemText(at), item, Qt::CaseInsensitive) <= 0)
+            ++at;
+        if (at < count())
+            return AddItem(item, at);
+    }
     const QString before = currentText();
     QSignalBlocker block(this);
     addItem(item);
@@ -789,6 +796,13 @@ void ComboBox::replaceInWidget(int from, int count, const QString& text)
         selectInWidget(from, count);
         e->insert(text);
     }
+}
+
+void ComboBox::showPopup()
+{
+    if (DropDown)
+        events().runHandler(DropDown);
+    QComboBox::showPopup();
 }
 
 void ComboBox::setLocked(bool locked)

@@ -287,6 +287,14 @@ public:
     void select(int start, int length);
     bool Locked() const { return locked_; }
     void setLocked(bool locked);
+    // A sorted box keeps its entries in alphabetical order (letter case aside) whatever order
+    // they are added in.
+    bool Sorted() const { return sorted_; }
+    void setSorted(bool sorted) { sorted_ = sorted; }
+
+    // The list opens.
+    std::function<void()> DropDown;
+    void showPopup() override;
 
 protected:
     bool acceptsText() const override { return isEditable() && !locked_; }
@@ -304,6 +312,7 @@ private:
 
     bool locked_ = false;
     bool programmatic_ = false;
+    bool sorted_ = false;
 };
 
 class ListBox : public ControlWidget<QListWidget> {
