@@ -14,8 +14,9 @@ int ScriptedMessageBoxes::show(const QString& text, int style, const QString& ti
     }
     Expected e = answers_.front();
     answers_.pop_front();
-    if (e.text)
+    if (e.text) {
         EXPECT_EQ(text.toStdString(), e.text->toStdString()) << "message box text";
+    }
     return e.answer;
 }
 
