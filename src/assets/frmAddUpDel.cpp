@@ -224,10 +224,6 @@ void frmAddUpDel::buildControls()
     right->setRowStretch(5, 1);
     right->setColumnMinimumWidth(1, 230);
     txtDescription->setMinimumHeight(80);
-    for (int i = 0; i < 2; ++i) {
-        optPurNewUsed[i]->setAccessibleDescription(QStringLiteral("Purchased"));
-        optRecOnFile[i]->setAccessibleDescription(QStringLiteral("Receipt On File"));
-    }
 
     auto* fields = new QHBoxLayout;
     fields->setSpacing(28);

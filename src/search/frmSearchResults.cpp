@@ -100,6 +100,7 @@ frmSearchResults::frmSearchResults(Program& program) : Screen(program)
         };
         auto* id = new TextBox(this);
         id->setVisible(false);
+        id->setAccessibleName(QStringLiteral("Asset Number"));
         txtIDNum.add(id, i);
     }
 
