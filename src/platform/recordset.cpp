@@ -97,6 +97,16 @@ void Database::refuse(const QString& context, int rc)
     raise(context, rc);
 }
 
+void Database::requireRowChanged(const QString& context)
+{
+    if (sqlite3_changes(db_) != 0)
+        return;
+    // The row was removed or replaced behind the program's back (a file put back by a sync
+    // tool, say): nothing was stored, and the caller must not take it as saved.
+    ++refusedWrites_;
+    throw DatabaseError(QStringLiteral("%1: the row is no longer in the file (%2)").arg(context, file_));
+}
+
 void Database::checkWrite()
 {
     if (isReadOnly()) {
@@ -541,7 +551,7 @@ void Recordset::reloadAfterRollback()
     }
     pos_ = rows_.empty() ? -1 : 0;
     currentDeleted_ = false;
-    mode_ = Mode::None;
+    dropEdit();
     if (db_.inTransaction())
         db_.addUndo(this, [this] { reloadAfterRollback(); });
 }
@@ -797,7 +807,7 @@ void Recordset::Update()
             const qint64 i = indexOfRowid(rowid);
             if (i >= 0)
                 rows_.erase(rows_.begin() + i);
-            mode_ = Mode::None;
+            dropEdit();
             if (pos_ > qint64(rows_.size()))
                 pos_ = qint64(rows_.size());
         });
@@ -821,6 +831,7 @@ void Recordset::Update()
     const int rc = sqlite3_step(st);
     if (rc != SQLITE_DONE)
         db_.refuse(QStringLiteral("update %1").arg(layout_.table), rc);
+    db_.requireRowChanged(QStringLiteral("update %1").arg(layout_.table));
     PackedRow old = row.values;
     for (int i : ordinals)
         buffer_[i] = storedForm(i, buffer_[i]);
@@ -832,7 +843,7 @@ void Recordset::Update()
         const qint64 i = indexOfRowid(rowid);
         if (i >= 0)
             rows_[i].values = old;
-        mode_ = Mode::None;
+        dropEdit();
     });
 }
 
@@ -841,6 +852,11 @@ void Recordset::CancelUpdate()
     requireOpen();
     if (mode_ == Mode::Add)
         pos_ = posBeforeAdd_ < 0 ? (rows_.empty() ? -1 : qint64(rows_.size())) : posBeforeAdd_;
+    dropEdit();
+}
+
+void Recordset::dropEdit()
+{
     mode_ = Mode::None;
     buffer_.clear();
     dirty_.clear();
@@ -863,6 +879,7 @@ void Recordset::Delete()
     const int rc = sqlite3_step(st);
     if (rc != SQLITE_DONE)
         db_.refuse(QStringLiteral("delete from %1").arg(layout_.table), rc);
+    db_.requireRowChanged(QStringLiteral("delete from %1").arg(layout_.table));
     Row removed = std::move(rows_[pos_]);
     const qint64 at = pos_;
     rows_.erase(rows_.begin() + pos_);
@@ -870,7 +887,11 @@ void Recordset::Delete()
     db_.addUndo(this, [this, at, removed = std::move(removed)] {
         const qint64 i = std::min<qint64>(at, qint64(rows_.size()));
         rows_.insert(rows_.begin() + i, removed);
+        // The cursor stays on the row it was on: the deleted row when it had not moved on.
+        if (!currentDeleted_ && pos_ >= i)
+            ++pos_;
         currentDeleted_ = false;
+        dropEdit();
     });
 }
 
@@ -893,6 +914,7 @@ void Recordset::DeleteAll()
         rows_.insert(rows_.begin(), removed->begin(), removed->end());
         pos_ = rows_.empty() ? -1 : 0;
         currentDeleted_ = false;
+        dropEdit();
     });
 }
 
@@ -947,6 +969,7 @@ qint64 Recordset::UpdateWhere(int ordinal, const Value& value, const std::vector
         const int rc = sqlite3_step(st);
         if (rc != SQLITE_DONE)
             db_.refuse(QStringLiteral("update %1").arg(layout_.table), rc);
+        db_.requireRowChanged(QStringLiteral("update %1").arg(layout_.table));
         changed->emplace_back(row.rowid, row.values);
         std::vector<Value> values = row.values.values();
         values[ordinal] = stored;

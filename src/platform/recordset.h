@@ -124,6 +124,8 @@ private:
     [[noreturn]] void refuse(const QString& context, int rc);
     // Throws before a write that cannot succeed (read-only data, a simulated full disk).
     void checkWrite();
+    // Throws when the last statement changed no row: the row it aimed at is gone from the file.
+    void requireRowChanged(const QString& context);
     // A prepared statement kept for the life of the connection; reset after each use.
     sqlite3_stmt* statement(const QString& sql);
     void addUndo(const Recordset* owner, std::function<void()> undo);
@@ -225,6 +227,8 @@ private:
     void checkOrdinal(int ordinal) const;
     bool onRow() const;
     void commitPending();
+    // Forgets a pending edit: after a rollback it may aim at another row than it was made on.
+    void dropEdit();
     std::vector<Row> load();
     // After a rollback, reads the rows again (for rows read inside the transaction).
     void reloadAfterRollback();

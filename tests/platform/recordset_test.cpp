@@ -706,3 +706,82 @@ TEST_F(RecordsetTest, RequeryShowsWhatAnotherConnectionWrote)
     EXPECT_EQ(walk(rs, inv::Make), QStringList({"0 added", "b 6", "z changed"}));
     EXPECT_EQ(walk(rs, inv::Model), QStringList({"", "b 7", "stored first"}));
 }
+
+TEST_F(RecordsetTest, ARolledBackDeleteLeavesNoEditAimedAtAnotherRow)
+{
+    addAssets(3);
+    Recordset& rs = inventory();
+    for (const bool all : {false, true}) {
+        data->Home.beginTransaction();
+        rs.MoveFirst();
+        if (all) {
+            rs.DeleteAll();
+            rs.AddNew();
+            rs.setField(inv::Make, QStringLiteral("a new row, not stored"));
+        } else {
+            rs.Delete(); // a
+            rs.MoveNext(); // b has moved into a's place
+            rs.setField(inv::Make, QStringLiteral("b's new make"));
+        }
+        data->Home.rollback();
+        EXPECT_FALSE(rs.editPending()) << (all ? "DeleteAll" : "Delete");
+        rs.Update(); // nothing pending: stores nothing
+        EXPECT_EQ(walk(rs, inv::Area), areas({"a", "b", "c"}));
+        EXPECT_EQ(walk(rs, inv::Make), QStringList({"a 6", "b 6", "c 6"}));
+    }
+    reopen();
+    EXPECT_EQ(walk(inventory(), inv::Make), QStringList({"a 6", "b 6", "c 6"}));
+}
+
+TEST_F(RecordsetTest, AWriteToARowGoneFromTheFileFailsAndStoresNothing)
+{
+    addAssets(3);
+    {
+        // A sync tool puts back a file without b, and with c under a new number.
+        RawDb raw(dbFile());
+        ASSERT_EQ(raw.exec("DELETE FROM Inventory WHERE Area = 'b 1'; "
+                           "UPDATE Inventory SET AssetNumber = 99 WHERE Area = 'c 1'"),
+                  SQLITE_OK);
+    }
+    Recordset& rs = inventory();
+    const int refusedBefore = data->Home.refusedWrites();
+    rs.MoveFirst();
+    rs.MoveNext(); // b, still in memory
+    rs.setField(inv::Make, QStringLiteral("lost"));
+    EXPECT_THROW(rs.Update(), DatabaseError);
+    rs.CancelUpdate();
+    EXPECT_THROW(rs.Delete(), DatabaseError);
+    EXPECT_EQ(rs.RecordCount(), 3) << "a failed delete removes nothing from the rows";
+    using C = Recordset::Compare;
+    EXPECT_THROW(rs.UpdateWhere(inv::Model, QStringLiteral("lost"), {{inv::Model, QStringLiteral("B 7"), C::UpperCase}}),
+                 DatabaseError);
+    EXPECT_THROW(rs.UpdateWhere(inv::Model, QStringLiteral("lost"), {}), DatabaseError);
+    EXPECT_EQ(walk(rs, inv::Model), QStringList({"a 7", "b 7", "c 7"})) << "all or nothing";
+    EXPECT_EQ(data->Home.refusedWrites(), refusedBefore + 4);
+    RawDb raw(dbFile());
+    EXPECT_EQ(raw.column("SELECT Make || '/' || Model FROM Inventory ORDER BY rowid"), QStringList({"a 6/a 7", "c 6/c 7"}));
+}
+
+TEST_F(RecordsetTest, ARollbackRestoresTheRowsARequeryRead)
+{
+    addAssets(2);
+    Recordset& rs = inventory();
+    Recordset& print = data->rsPrint;
+    data->Home.beginTransaction();
+    rs.MoveFirst();
+    rs.setField(inv::Make, QStringLiteral("changed"));
+    rs.Update();
+    data->Home.beginTransaction();
+    print.AddNew();
+    print.setField(fld::Print::Area, QStringLiteral("copied"));
+    print.Update();
+    rs.Requery();
+    EXPECT_EQ(walk(rs, inv::Make), QStringList({"changed", "b 6"}));
+    data->Home.rollback(); // the inner one: the Inventory change stays
+    EXPECT_EQ(walk(rs, inv::Make), QStringList({"changed", "b 6"}));
+    EXPECT_EQ(print.RecordCount(), 0);
+    data->Home.rollback();
+    EXPECT_EQ(walk(rs, inv::Make), QStringList({"a 6", "b 6"}));
+    reopen();
+    EXPECT_EQ(walk(inventory(), inv::Make), QStringList({"a 6", "b 6"}));
+}
