@@ -2,6 +2,7 @@
 
 #include "data/fields.h"
 #include "data/placeholders.h"
+#include "platform/conversions.h"
 
 #include <QDir>
 #include <exception>
@@ -135,6 +136,7 @@ void DataEnvironment::openAll()
     connect();
     for (Recordset* rs : {&rsGeneral, &rsBank, &rsIndoor, &rsMobile, &rsInventory, &rsOutdoor, &rsPrint})
         rs->Open();
+    restoreOwnerRow();
 }
 
 void DataEnvironment::closeAll()
@@ -194,6 +196,26 @@ void addLookupRows(Database& db, const TableLayout& layout, std::initializer_lis
     rs.Close();
 }
 
+// The owner's row as delivered: every field at its placeholder, the introduction not yet done.
+void addOwnerRow(Recordset& general, Currency assetValue)
+{
+    EditGuard edit(general);
+    general.AddNew();
+    for (int i = 0; i < fld::PersonalInfo::Count; ++i)
+        general.setField(i, stored::None);
+    for (int i : {fld::PersonalInfo::HomePhone1, fld::PersonalInfo::HomePhone2, fld::PersonalInfo::WorkPhone1,
+                  fld::PersonalInfo::WorkPhone2, fld::PersonalInfo::CellPhone1, fld::PersonalInfo::CellPhone2})
+        general.setField(i, stored::NoPhone3);
+    for (int i : {fld::PersonalInfo::HomePhone3, fld::PersonalInfo::WorkPhone3, fld::PersonalInfo::CellPhone3})
+        general.setField(i, stored::NoPhone4);
+    general.setField(fld::PersonalInfo::IntroDone, QStringLiteral("0"));
+    general.setField(fld::PersonalInfo::Notify, stored::No);
+    general.setField(fld::PersonalInfo::WarrantyCheck, stored::Unchecked);
+    general.setField(fld::PersonalInfo::ClearCheck, stored::Checked);
+    general.setField(fld::PersonalInfo::AssetValue, assetValue);
+    general.Update();
+}
+
 void populate(Database& db)
 {
     for (const TableLayout* l : {&layouts::Inventory(), &layouts::Print(), &layouts::PersonalInfo(),
@@ -230,20 +252,7 @@ void populate(Database& db)
 
     Recordset general(db, layouts::PersonalInfo());
     general.Open();
-    general.AddNew();
-    for (int i = 0; i < fld::PersonalInfo::Count; ++i)
-        general.setField(i, stored::None);
-    for (int i : {fld::PersonalInfo::HomePhone1, fld::PersonalInfo::HomePhone2, fld::PersonalInfo::WorkPhone1,
-                  fld::PersonalInfo::WorkPhone2, fld::PersonalInfo::CellPhone1, fld::PersonalInfo::CellPhone2})
-        general.setField(i, stored::NoPhone3);
-    for (int i : {fld::PersonalInfo::HomePhone3, fld::PersonalInfo::WorkPhone3, fld::PersonalInfo::CellPhone3})
-        general.setField(i, stored::NoPhone4);
-    general.setField(fld::PersonalInfo::IntroDone, QStringLiteral("0"));
-    general.setField(fld::PersonalInfo::Notify, stored::No);
-    general.setField(fld::PersonalInfo::WarrantyCheck, stored::Unchecked);
-    general.setField(fld::PersonalInfo::ClearCheck, stored::Checked);
-    general.setField(fld::PersonalInfo::AssetValue, Currency{});
-    general.Update();
+    addOwnerRow(general, Currency{});
     general.Close();
 }
 
@@ -256,6 +265,28 @@ void DataEnvironment::createDelivered(const QString& databaseFile, const std::fu
             prepare(db);
         populate(db);
     });
+}
+
+void DataEnvironment::restoreOwnerRow()
+{
+    // Every screen works on the owner's one row; a damaged or hand-edited file may have lost it.
+    if (rsGeneral.RecordCount() != 0)
+        return;
+    // The running total is not a placeholder: it is made again from the assets on file.
+    Currency total;
+    for (rsInventory.MoveFirst(); !rsInventory.isEOF(); rsInventory.MoveNext()) {
+        const QString amount = rsInventory.text(fld::Inventory::Amount);
+        try {
+            if (IsCurrency(amount))
+                total += CCur(amount);
+        } catch (const ConversionError&) {
+            // An amount beyond any sum is left out rather than keep the program from starting.
+        }
+    }
+    rsInventory.MoveFirst();
+    Transaction tx(Home);
+    addOwnerRow(rsGeneral, total);
+    tx.commit();
 }
 
 } // namespace tlm

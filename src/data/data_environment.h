@@ -24,7 +24,8 @@ public:
     // an interrupted creation left is removed. A file that exists but is not the database is
     // never replaced: this throws. Amounts of the first form are rewritten as amounts.
     void connect();
-    // The start-up order: General, Bank, Indoor, Mobile, Inventory, Outdoor, Print.
+    // The start-up order: General, Bank, Indoor, Mobile, Inventory, Outdoor, Print. A file
+    // without the owner's row gets it back as delivered, with the total of the assets on file.
     void openAll();
     // The exit order: Bank, General, Print, Mobile, Indoor, Outdoor, Inventory; then the connection.
     void closeAll();
@@ -48,6 +49,8 @@ public:
     static void createDelivered(const QString& databaseFile, const std::function<void(Database&)>& prepare = {});
 
 private:
+    void restoreOwnerRow();
+
     QString file_;
 };
 

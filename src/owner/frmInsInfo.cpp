@@ -212,10 +212,18 @@ void frmInsInfo::check_Notify_And_Save()
     }
     if (!save_Policy()) {
         msgBox(kNotSaved, vbCritical);
+        show_Stored_Notify();
         return;
     }
     txtPolicyExpire->setBackColor(colors::White);
     txtCoverageAmt->setBackColor(colors::White);
+}
+
+void frmInsInfo::show_Stored_Notify()
+{
+    // After a refused write the box shows what the file holds, so that Cancel asks only about
+    // what the owner really changed.
+    chkNotify->setValue(Data1.general().text(pi::Notify) == stored::Yes ? 1 : 0);
 }
 
 void frmInsInfo::reset_Notify()
@@ -257,6 +265,7 @@ void frmInsInfo::cmdUpdate_Click()
     // The date was checked above: a write refused now is the store's, and is said as such.
     if (!save_Policy()) {
         msgBox(kNotSaved, vbCritical);
+        show_Stored_Notify();
         return;
     }
     msgBox(kUpdated, vbInformation);

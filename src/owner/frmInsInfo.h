@@ -41,6 +41,7 @@ private:
     void wireHandlers();
     void check_Notify_And_Save();
     void reset_Notify();
+    void show_Stored_Notify();
     void txtPolicyExpire_Change();
     // Fields 20, 24, 19, 21 and 22 from the boxes, with the read-backs, in one Update; false
     // when the store refused it (nothing is kept).

@@ -63,13 +63,17 @@ TEST_F(Insurance, TheNotifyBoxWantsADateNotBeforeTodayAndSavesThePolicyAtOnce)
     EXPECT_EQ(stored(pi::Notify), "No");
     EXPECT_TRUE(ins.isVisible()) << "the silent save keeps the screen";
 
-    // A save the store refuses is told, and keeps nothing.
+    // A save the store refuses is told, keeps nothing, and the box shows the stored state
+    // again: Cancel then finds nothing changed.
     t->Data1().Home.failWrite = [] { return true; };
     expectBox(vbOK, QStringLiteral("Unable To Save Your Insurance Information...The Database Could Not Be Written!"));
     clickNotify();
     t->Data1().Home.failWrite = nullptr;
     EXPECT_FALSE(t->Data1().rsGeneral.editPending());
     EXPECT_EQ(stored(pi::Notify), "No");
+    EXPECT_EQ(ins.chkNotify->Value(), 0);
+    ins.cmdCancel->press();
+    EXPECT_FALSE(ins.isVisible());
 }
 
 TEST_F(Insurance, AChangedExpirationResetsTheBoxButTheOwnerScreensFillChecksNothing)
@@ -119,7 +123,7 @@ TEST_F(Insurance, UpdateStoresThePolicyAndRefusesAnExpirationThatIsNoDate)
     EXPECT_EQ(ins.txtCoverageAmt->Text(), "$250,000.00");
 
     // Part of a date deleted leaves a text that is no date: Update refuses it.
-    setStored({{pi::PolicyExpiration, "12/5/2030"}});
+    setStored({{pi::PolicyExpiration, "12/5/2030"}, {pi::Notify, "Yes"}});
     owner().cmdInsInfo->press();
     ins.txtPolicyExpire->setSelStart(0);
     QTest::keyClick(ins.txtPolicyExpire, Qt::Key_Delete); // 2/5/2030
@@ -147,6 +151,7 @@ TEST_F(Insurance, UpdateStoresThePolicyAndRefusesAnExpirationThatIsNoDate)
     t->Data1().Home.failWrite = nullptr;
     EXPECT_FALSE(t->Data1().rsGeneral.editPending());
     EXPECT_EQ(stored(pi::PolicyExpiration), "12/5/2030");
+    EXPECT_EQ(ins.chkNotify->Value(), 1) << "the stored \"Yes\" again, unticked by the reset before";
     EXPECT_TRUE(ins.isVisible());
 }
 

@@ -367,17 +367,37 @@ TEST(StartupFailure, AMissingTableEndsTheProgramWithTheSameMessage)
     EXPECT_FALSE(t->frmMain().isVisible());
 }
 
-TEST(StartupFailure, APersonalInfoTableWithoutItsRowEndsTheProgram)
+TEST(StartupRepair, APersonalInfoTableWithoutItsRowGetsTheDeliveredRowAndTheIntroduction)
 {
     TestProgram t;
     prepareDatabase(t, [](DataEnvironment& data) {
+        addAsset(data.rsInventory, stored::Indoor, QStringLiteral("$125.00"));
+        addAsset(data.rsInventory, stored::Mobile, QStringLiteral("$1,000.50"));
+        addAsset(data.rsInventory, stored::Mobile, QStringLiteral("no amount"));
         data.rsGeneral.MoveFirst();
         data.rsGeneral.Delete();
-        data.rsGeneral.Update();
     });
-    t.msgs->expect(vbOK, kUnableToLoad);
     startUp(t);
-    EXPECT_TRUE(t->hasEnded());
+    EXPECT_FALSE(t->hasEnded());
+    EXPECT_TRUE(t.msgs->shown.empty());
+    EXPECT_TRUE(t->frmIntroduction().isVisible());
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(t->paths().databaseFile()).constData(), &db), SQLITE_OK);
+    sqlite3_stmt* st = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db,
+                                 "SELECT count(*), \"Last\", \"Home Phone1\", \"Cell  Phone3\", EMail, IntroDone, "
+                                 "\"Policy Expiration\", Notify, WarrantyCheck, ClearCheck, AssetValue FROM Personal_Info",
+                                 -1, &st, nullptr),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
+    QStringList row;
+    for (int i = 0; i < sqlite3_column_count(st); ++i)
+        row << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(st, i)));
+    sqlite3_finalize(st);
+    sqlite3_close(db);
+    EXPECT_EQ(row, QStringList({"1", "None", "---", "----", "None", "0", "None", "No", "Unchecked", "Checked", "1125.5"}))
+        << "the delivered row, with the total of the assets on file";
 }
 
 TEST(StartupFirstRun, OkStoresTheIntroductionBeforeTheKeyboardPictureAndShutsTheWayBack)
