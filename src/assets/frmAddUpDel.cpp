@@ -78,10 +78,10 @@ void frmAddUpDel::buildControls()
     // Nothing may be typed, pasted or cut in the location and category lists, but a stored
     // name shows even when the list does not hold it.
     cmbLoc = new ComboBox(this, true);
-    cmbLoc->setLocked(true);
+    cmbLoc->setChosenOnly(true);
     cmbLoc->setToolTipText(QStringLiteral(" Select A Location From The List "));
     cmbCat = new ComboBox(this, true);
-    cmbCat->setLocked(true);
+    cmbCat->setChosenOnly(true);
     cmbCat->setToolTipText(QStringLiteral(" Select A Category From The List "));
     cmbType = new ComboBox(this, true);
     cmbType->setToolTipText(QStringLiteral(" Select An Item From The List Or Enter The Name Of Your Asset "));

@@ -124,7 +124,7 @@ frmWar::frmWar(Program& program) : Screen(program)
     // Dates are chosen, never typed: the lists stay editable only so that a day or year the
     // lists do not offer (a stored one, or one picked in the calendar) can still be shown.
     for (ComboBox* c : {cmbPMonth, cmbPDay, cmbPYear, cmbLMonth, cmbLDay, cmbLYear})
-        c->setLocked(true);
+        c->setChosenOnly(true);
     cmbPMonth->setToolTipText(QStringLiteral(" Enter The Month The Warranty Will Expire For Parts "));
     cmbPDay->setToolTipText(QStringLiteral(" Enter The Day The Warranty Will Expire For Parts "));
     cmbPYear->setToolTipText(QStringLiteral(" Enter The Year The Warranty Will Expire For Parts "));

@@ -332,7 +332,7 @@ void frmSearchResults::show_Results()
 void frmSearchResults::show_Counts()
 {
     lblRecsFound->setCaption(QString::number(rec_count)
-                             + (rec_count == 1 ? QStringLiteral(" Asset Found!") : QStringLiteral(" Assets Found!")));
+                             + (rec_count < 2 ? QStringLiteral(" Asset Found!") : QStringLiteral(" Assets Found!")));
     lblPage->setCaption(QStringLiteral("Page %1 of %2").arg(page_adv).arg(check_val));
 }
 

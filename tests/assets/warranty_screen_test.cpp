@@ -394,7 +394,7 @@ TEST_F(Warranty, DateListsAreChosenNeverTypedOrPasted)
         c->typeCharacter(u'3');
         EXPECT_EQ(c->Text(), before);
         EXPECT_EQ(w.cmbPDay->Text(), "9"); // Enter in the month list is no new choice
-        EXPECT_TRUE(c->Locked()); // also shuts the X11 selection paste out
+        EXPECT_TRUE(c->ChosenOnly()); // also shuts the X11 selection paste out
         EXPECT_FALSE(c->lineEdit()->acceptDrops());
     }
     w.cmbPYear->select(2, 0);

@@ -17,6 +17,13 @@ TEST_F(RenameDialogTest, ChecksInOrderAndRefusesABuiltInName)
 {
     Recordset& indoor = data().rsIndoor;
     addUserRow(indoor, "Kitchen", stored::NoName);
+    // A built-in entry stored in capitals after the user's own: the list shows the user's form.
+    addUserRow(indoor, "Study", stored::NoName);
+    indoor.AddNew();
+    for (const auto& [field, value] : {std::pair{Items::Location, Value("STUDY")}, std::pair{Items::Category, Value("0")},
+                                       std::pair{Items::Item, Value("0")}, std::pair{Items::BuiltIn, Value::number(1)}})
+        indoor.setField(field, value);
+    indoor.Update();
     screen().Hide();
     openAdding();
     screen().cmbLoc->choose(QStringLiteral("Office"));
@@ -38,11 +45,14 @@ TEST_F(RenameDialogTest, ChecksInOrderAndRefusesABuiltInName)
         EXPECT_EQ(d.txtNew->BackColor(), colors::ErrorHighlight);
         EXPECT_EQ(d.ActiveControl(), d.txtNew);
     }
-    // Built in, even beside a user row of the same name.
-    t.msgs->expect(vbOK, QStringLiteral("You Can Only Change Information That You Have Created!"));
-    rename("Kitchen", "Cook Room");
-    EXPECT_EQ(d.txtNew->Text(), QString());
-    EXPECT_EQ(d.ActiveControl(), d.cmbCat);
+    // Built in, even beside a user row of the same name, and in any letter case.
+    for (const char* name : {"Kitchen", "Study"}) {
+        SCOPED_TRACE(name);
+        t.msgs->expect(vbOK, QStringLiteral("You Can Only Change Information That You Have Created!"));
+        rename(QString::fromUtf8(name), "Cook Room");
+        EXPECT_EQ(d.txtNew->Text(), QString());
+        EXPECT_EQ(d.ActiveControl(), d.cmbCat);
+    }
     for (const ShownBox& b : t.msgs->shown)
         EXPECT_EQ(b.style, vbExclamation);
     EXPECT_EQ(rows(indoor), before);

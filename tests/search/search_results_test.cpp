@@ -238,7 +238,7 @@ TEST_F(Results, AGoneAssetIsNotOpenedAndTheResultsShowTheInventoryAsItIsNow)
     QTest::mouseClick(results().txtMore[0], Qt::LeftButton);
     EXPECT_TRUE(results().Visible());
     EXPECT_TRUE(shownRows().isEmpty());
-    EXPECT_EQ(results().lblRecsFound->Caption(), "0 Assets Found!");
+    EXPECT_EQ(results().lblRecsFound->Caption(), "0 Asset Found!");
     EXPECT_EQ(results().lblPage->Caption(), "Page 0 of 0");
     EXPECT_EQ(results().MousePointer(), 0);
 }

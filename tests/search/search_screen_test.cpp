@@ -1,6 +1,8 @@
 #include "search_fixture.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 namespace tlm::test {
 namespace {
@@ -38,6 +40,7 @@ TEST_F(Search, ListsFillSortedFromTheAreaTableWithAnyAndNoEditorEntriesInAnyArea
         EXPECT_FALSE(s.cmbLocation->items().contains(stored::AddEditLocation));
         EXPECT_FALSE(s.cmbLocation->items().contains("0"));
         s.cmbLocation->choose(s.cmbLocation->List(1));
+        EXPECT_FALSE(s.cmbCat->items().contains(stored::AddEditCategory));
         s.cmbCat->choose("Salvage"); // every category of the area, whatever the location
         EXPECT_FALSE(s.cmbCat->items().contains("SALVAGE"));
         EXPECT_EQ(s.cmbType->items(), QStringList({"Any", "Crowbar"}));
@@ -70,6 +73,19 @@ TEST_F(Search, OrderChecksAndKeyboardRules)
     QTest::mouseClick(s.cmbCat, Qt::LeftButton);
     EXPECT_EQ(t.msgs->shown.back().style, 48);
     EXPECT_EQ(s.ActiveControl(), s.cmbArea);
+    s.cmbArea->choose("Indoor");
+    // Chosen, the area is locked: the arrow keys and the wheel leave it until its list opens.
+    QTest::keyClick(s.cmbArea, Qt::Key_Down);
+    QWheelEvent wheel(QPointF(5, 5), s.cmbArea->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(s.cmbArea, &wheel);
+    EXPECT_EQ(s.cmbArea->Text(), "Indoor");
+    QTest::keyClick(s.cmbArea, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_FALSE(s.cmbArea->Locked());
+    s.cmbArea->hidePopup();
+    QTest::keyClick(s.cmbArea, Qt::Key_Down);
+    EXPECT_EQ(s.cmbArea->Text(), "Mobile");
+    EXPECT_TRUE(s.cmbArea->Locked()) << "a choice locks it again";
     s.cmbArea->choose("Indoor");
     t.msgs->expect(vbOK, QStringLiteral("Please Select A Location Before Selecting An Item!"));
     s.cmbType->SetFocus();

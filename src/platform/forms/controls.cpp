@@ -608,7 +608,7 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* event)
     // Keys that reach the edit part directly go through the same pipeline as the box's own.
     if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        handleKey(key, [this](QKeyEvent* e) { QComboBox::keyPressEvent(e); });
+        handleKey(key, [this](QKeyEvent* e) { boxKeyPress(e); });
         return true;
     }
     if (watched == lineEdit() && event->type() == QEvent::InputMethod
@@ -809,7 +809,48 @@ void ComboBox::setLocked(bool locked)
 {
     locked_ = locked;
     if (QLineEdit* e = lineEdit())
-        e->setReadOnly(locked);
+        e->setReadOnly(locked_ || chosenOnly_);
+}
+
+void ComboBox::setChosenOnly(bool chosenOnly)
+{
+    chosenOnly_ = chosenOnly;
+    if (QLineEdit* e = lineEdit())
+        e->setReadOnly(locked_ || chosenOnly_);
+}
+
+void ComboBox::keyPressEvent(QKeyEvent* event)
+{
+    handleKey(event, [this](QKeyEvent* e) { boxKeyPress(e); });
+}
+
+void ComboBox::boxKeyPress(QKeyEvent* event)
+{
+    // A locked list changes only through its opened list: the keys that step through the
+    // entries of a closed list do nothing, those that open it still do.
+    if (locked_) {
+        const bool opens = event->key() == Qt::Key_F4
+                           || ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up)
+                               && (event->modifiers() & Qt::AltModifier));
+        const bool steps = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down
+                           || event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown
+                           || (!isEditable() && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End
+                                                 || !event->text().isEmpty()));
+        if (steps && !opens) {
+            event->accept();
+            return;
+        }
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void ComboBox::wheelEvent(QWheelEvent* event)
+{
+    if (locked_) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 // ---------------------------------------------------------------- ListBox

@@ -285,8 +285,14 @@ public:
     int SelStart() const;
     int SelLength() const;
     void select(int start, int length);
+    // A locked list takes no typing, and neither keys nor the wheel step through its entries
+    // until its list is opened.
     bool Locked() const { return locked_; }
     void setLocked(bool locked);
+    // Its text comes from its list (or from code) only: nothing is typed, pasted or cut, while
+    // the keys still step through the entries.
+    bool ChosenOnly() const { return chosenOnly_; }
+    void setChosenOnly(bool chosenOnly);
     // A sorted box keeps its entries in alphabetical order (letter case aside) whatever order
     // they are added in.
     bool Sorted() const { return sorted_; }
@@ -297,8 +303,10 @@ public:
     void showPopup() override;
 
 protected:
-    bool acceptsText() const override { return isEditable() && !locked_; }
+    bool acceptsText() const override { return isEditable() && !locked_ && !chosenOnly_; }
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
     QString widgetText() const override { return currentText(); }
     int widgetSelStart() const override;
@@ -309,8 +317,10 @@ protected:
 
 private:
     void selectChosen();
+    void boxKeyPress(QKeyEvent* event);
 
     bool locked_ = false;
+    bool chosenOnly_ = false;
     bool programmatic_ = false;
     bool sorted_ = false;
 };
