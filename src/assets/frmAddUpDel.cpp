@@ -168,7 +168,10 @@ void frmAddUpDel::buildControls()
         auto* l = new QLabel(text, this);
         l->setBuddy(buddy);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        buddy->setAccessibleName(QString(text).remove(u'&').remove(u':'));
+        // A box is named by its label's words; a list by what it shows, its buddy saying what
+        // it is for.
+        if (!qobject_cast<QComboBox*>(buddy))
+            buddy->setAccessibleName(QString(text).remove(u'&').remove(u':'));
         return l;
     };
     auto* left = new QGridLayout;

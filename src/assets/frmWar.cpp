@@ -183,21 +183,23 @@ void frmWar::buildLayout()
 
     // Screen readers speak an input box by the words of its labels.
     txtName->setAccessibleName(QStringLiteral("Asset Name"));
-    cmbParts->setAccessibleName(QStringLiteral("Parts Type"));
     txtPCover->setAccessibleName(QStringLiteral("Parts Coverage %"));
     txtPAmt->setAccessibleName(QStringLiteral("Parts Amount"));
-    cmbPMonth->setAccessibleName(QStringLiteral("Parts Expiration Month"));
-    cmbPDay->setAccessibleName(QStringLiteral("Parts Expiration Day"));
-    cmbPYear->setAccessibleName(QStringLiteral("Parts Expiration Year"));
     picPDate->setAccessibleName(QStringLiteral("Parts Expiration Calendar"));
-    cmbLabor->setAccessibleName(QStringLiteral("Labor Type"));
     txtLCover->setAccessibleName(QStringLiteral("Labor Coverage %"));
     txtLAmt->setAccessibleName(QStringLiteral("Labor Amount"));
-    cmbLMonth->setAccessibleName(QStringLiteral("Labor Expiration Month"));
-    cmbLDay->setAccessibleName(QStringLiteral("Labor Expiration Day"));
-    cmbLYear->setAccessibleName(QStringLiteral("Labor Expiration Year"));
     picLDate->setAccessibleName(QStringLiteral("Labor Expiration Calendar"));
     txtDescription->setAccessibleName(QStringLiteral("Terms & Conditions"));
+    // A list is spoken by what it shows; the headings that are its buddies say what it is for.
+    // A heading has one buddy, so the column headings go to the parts row right under them,
+    // and the labor row's date lists are told apart by their descriptions.
+    lblSubhead[1]->setBuddy(cmbParts);  // Parts
+    lblSubhead[3]->setBuddy(cmbParts);  // Type
+    lblSubhead[2]->setBuddy(cmbLabor);  // Labor
+    lblSubhead[7]->setBuddy(cmbPMonth); // Expiration
+    lblSubhead[8]->setBuddy(cmbPMonth); // Month
+    lblSubhead[9]->setBuddy(cmbPDay);   // Day
+    lblSubhead[10]->setBuddy(cmbPYear); // Year
 
     for (ComboBox* type : {cmbParts, cmbLabor})
         type->setMinimumWidth(150);

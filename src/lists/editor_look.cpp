@@ -44,9 +44,12 @@ QHBoxLayout* labelled(Label* label, QWidget* box)
     auto* row = new QHBoxLayout;
     row->setContentsMargins(24, 0, 0, 0);
     row->setSpacing(8);
+    // The buddy tells a screen reader what the box or list is for; a text box also takes the
+    // label's words as its name, while a list is named by what it shows.
     label->setBuddy(box);
     label->setMinimumWidth(60);
-    box->setAccessibleName(label->Caption());
+    if (!qobject_cast<QComboBox*>(box))
+        box->setAccessibleName(label->Caption());
     box->setMinimumWidth(260);
     row->addWidget(label);
     row->addWidget(box, 1);

@@ -42,7 +42,6 @@ void frmDelField::Form_Activate()
     if (const std::optional<ListMode> mode = ListMode::fromHeading(lblHead->Caption(), kPrefix))
         helpId_ = mode->helpId(35001);
     set_Help();
-    cmbCat->setAccessibleName(lblChoice->Caption());
 }
 
 void frmDelField::set_Help()

@@ -144,15 +144,16 @@ void frmBank::buildLayout()
     for (Label* l : {lblSubhead, lblChoice})
         l->setFont(style::scaled(this, 0, true));
 
-    // Screen readers speak a box by the words of its label.
+    // Screen readers speak a box by the words of its label, and a list by what it shows, with
+    // its label (the buddy) saying what the list is for.
+    lblSubhead->setBuddy(cmbState);
+    lblHead[3]->setBuddy(cmbType);
     txtName->setAccessibleName(QStringLiteral("Financial Institution"));
     txtAddress->setAccessibleName(lblHead[0]->Caption());
     txtCity->setAccessibleName(lblHead[1]->Caption());
-    cmbState->setAccessibleName(lblSubhead->Caption());
     txtPhone1->setAccessibleName(QStringLiteral("Phone Number Area Code"));
     txtPhone2->setAccessibleName(QStringLiteral("Phone Number Prefix"));
     txtPhone3->setAccessibleName(QStringLiteral("Phone Number"));
-    cmbType->setAccessibleName(lblHead[3]->Caption());
     txtAccount->setAccessibleName(lblHead[4]->Caption());
     txtRoute->setAccessibleName(lblHead[5]->Caption());
     txtBalance->setAccessibleName(lblHead[6]->Caption());

@@ -75,7 +75,6 @@ frmGenInfo::frmGenInfo(Program& program) : Screen(program)
     for (const QString& code : stateCodes())
         cmbState->AddItem(code);
     cmbState->setToolTipText(QStringLiteral(" Select Or Enter The State Where You Live "));
-    cmbState->setAccessibleName(QStringLiteral("State"));
 
     cmdBank = new CommandButton(this, QStringLiteral("&Bank Account Information"));
     cmdBank->setToolTipText(QStringLiteral(" Click Here To Add, Update, Delete or Review Your Financial Account(s) "));
@@ -140,7 +139,10 @@ void frmGenInfo::buildLayout()
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(2);
+    // The label over a box is its buddy: it says what the box is for, also for the state list,
+    // which a screen reader names by the state it shows.
     const auto labelled = [grid](int row, int column, Label* label, QWidget* box, int span = 1) {
+        label->setBuddy(box);
         grid->addWidget(label, row, column, 1, span);
         grid->addWidget(box, row + 1, column, 1, span);
         grid->setRowMinimumHeight(row + 2, 8);

@@ -60,7 +60,6 @@ frmSearch::frmSearch(Program& program) : Screen(program)
         box->setSorted(true);
         box->setText(kAny);
         box->setToolTipText(QString::fromLatin1(tip));
-        box->setAccessibleName(label->Caption());
         box->setMinimumWidth(260);
         label->setBuddy(box);
         return box;

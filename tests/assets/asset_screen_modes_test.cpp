@@ -105,14 +105,32 @@ TEST_F(AssetModesTest, ScreenControlsAsDesigned)
     EXPECT_EQ(s.picDate->ToolTipText(), QStringLiteral(" This Icon Opens A Calendar So A Date Can Be Selected "));
     EXPECT_EQ(s.txtLoc->ToolTipText(), QStringLiteral(" Enter Where The Receipt For This Asset Is Located "));
     EXPECT_EQ(s.lblSelIn->Caption(), QStringLiteral("Press F1 For Help"));
-    // A screen reader names each box after its label, a list holding a year included.
+    // A screen reader names each box after its label, and a list after what it shows, with its
+    // label saying what the list is for.
     const std::pair<QWidget*, const char*> names[] = {
-        {s.cmbYear, "Year Made"},
-        {s.cmbArea, "Area"},
+        {s.cmbYear, "2026"},
+        {s.cmbArea, "Indoor"},
         {s.txtPPrice, "Purchase Price"},
         {s.txtSerial, "Serial / VIN / ID"}};
     for (const auto& [box, name] : names)
         EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Name), QString::fromLatin1(name));
+    const std::pair<QWidget*, const char*> labels[] = {{s.cmbYear, "Year Made:"}, {s.cmbArea, "Area:"}};
+    for (const auto& [box, label] : labels) {
+        const auto relations = QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label);
+        ASSERT_EQ(relations.size(), 1);
+        EXPECT_EQ(relations[0].first->text(QAccessible::Name), QString::fromLatin1(label));
+    }
+}
+
+TEST_F(AssetModesTest, TheAreaChosenForAnAssetIsHeard)
+{
+    openAsset(insertAsset("Indoor", "Office", "Electronics", "Computer", "$1250.00"));
+    auto& s = screen();
+    QAccessibleInterface* area = QAccessible::queryAccessibleInterface(s.cmbArea);
+    EXPECT_EQ(area->text(QAccessible::Name), QStringLiteral("Indoor"));
+    s.cmbArea->choose(QStringLiteral("Outdoor"));
+    EXPECT_EQ(area->text(QAccessible::Name), QStringLiteral("Outdoor"));
+    EXPECT_EQ(area->text(QAccessible::Description), QStringLiteral("Select An Area From The List"));
 }
 
 TEST_F(AssetModesTest, ListsHoldDistinctNamesInTableOrderWithoutZero)

@@ -1,8 +1,5 @@
 #include "platform/forms/controls.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -504,71 +501,10 @@ bool MemoBox::canInsertFromMimeData(const QMimeData* source) const { return sour
 
 // ---------------------------------------------------------------- ComboBox
 
-namespace {
-
-// Qt names a combo box on Linux after its current text ("2026"); ours are named after their
-// label, as every other control is, and their text is their value.
-class AccessibleComboBox : public QAccessibleWidget {
-public:
-    explicit AccessibleComboBox(QComboBox* box) : QAccessibleWidget(box, QAccessible::ComboBox) {}
-
-    QString text(QAccessible::Text t) const override
-    {
-        return t == QAccessible::Value ? box()->currentText() : QAccessibleWidget::text(t);
-    }
-    int childCount() const override { return box()->lineEdit() ? 2 : 1; }
-    QAccessibleInterface* child(int index) const override
-    {
-        if (index == 0)
-            return QAccessible::queryAccessibleInterface(box()->view());
-        if (index == 1 && box()->lineEdit())
-            return QAccessible::queryAccessibleInterface(box()->lineEdit());
-        return nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* child) const override
-    {
-        if (child && child->object() == box()->view())
-            return 0;
-        if (child && box()->lineEdit() && child->object() == box()->lineEdit())
-            return 1;
-        return -1;
-    }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.expandable = true;
-        s.expanded = box()->view()->isVisible();
-        s.editable = box()->isEditable();
-        return s;
-    }
-    QStringList actionNames() const override
-    {
-        return QStringList{showMenuAction()} + QAccessibleWidget::actionNames();
-    }
-    void doAction(const QString& name) override
-    {
-        if (name != showMenuAction())
-            return QAccessibleWidget::doAction(name);
-        if (box()->view()->isVisible())
-            box()->hidePopup();
-        else
-            box()->showPopup();
-    }
-
-private:
-    QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
-};
-
-QAccessibleInterface* accessibleComboBox(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QComboBox"))
-        if (auto* box = dynamic_cast<ComboBox*>(object))
-            return new AccessibleComboBox(box);
-    return nullptr;
-}
-
-} // namespace
-
+// Qt's own accessible combo box is what a screen reader gets: on Linux it is named by its
+// current text (the edit text when the list can be typed into), and the label set as its buddy
+// says what it is for. An accessible name set on a combo box would only stand in for an empty
+// text, so the screens give their lists a buddy label instead.
 ComboBox::ComboBox(QWidget* parent, bool editable) : ControlWidget<QComboBox>(parent, colors::White)
 {
     setEditable(editable);
@@ -586,14 +522,6 @@ ComboBox::ComboBox(QWidget* parent, bool editable) : ControlWidget<QComboBox>(pa
     }
     if (editable)
         setCompleter(nullptr);
-    static const bool accessibleNames = (QAccessible::installFactory(accessibleComboBox), true);
-    Q_UNUSED(accessibleNames);
-    // A screen reader running already may have asked for the box while it was being built.
-    if (QAccessible::isActive()) {
-        QAccessibleInterface* early = QAccessible::queryAccessibleInterface(this);
-        if (early && !dynamic_cast<AccessibleComboBox*>(early))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(early));
-    }
     baseKey_ = [this](QKeyEvent* e) { QComboBox::keyPressEvent(e); };
     QObject::connect(this, &QComboBox::activated, this, [this] {
         if (programmatic_)

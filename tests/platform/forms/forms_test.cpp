@@ -435,19 +435,31 @@ TEST_F(FormsTest, AnEntryChosenFromAComboListIsSelectedWhole)
     EXPECT_EQ(a.combo->SelLength(), 0);
 }
 
-TEST_F(FormsTest, AComboIsNamedAfterItsLabelAndItsTextIsItsValue)
+TEST_F(FormsTest, AComboIsHeardByItsTextAndKnownByItsBuddyLabel)
 {
-    a.combo->setText("2026");
     a.list->AddItem("Indoor");
-    a.list->setListIndex(0);
-    for (ComboBox* c : {a.combo, a.list}) {
-        c->setAccessibleName("Year Made");
+    a.list->AddItem("Outdoor");
+    const std::pair<ComboBox*, const char*> boxes[] = {{a.combo, "Year Made"}, {a.list, "Area"}};
+    for (const auto& [c, caption] : boxes) {
+        auto* label = new Label(&a, QString::fromLatin1(caption));
+        label->setBuddy(c);
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(c);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->role(), QAccessible::ComboBox);
-        EXPECT_EQ(box->text(QAccessible::Name), QStringLiteral("Year Made"));
-        EXPECT_EQ(box->text(QAccessible::Value), c->Text());
+        const auto labels = box->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1);
+        EXPECT_EQ(labels[0].first->object(), label);
     }
+    // Typed, set by code, or chosen from the list: what the box shows is what is heard.
+    a.combo->SetFocus();
+    QTest::keyClicks(a.combo, "2026");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(a.combo)->text(QAccessible::Name), QStringLiteral("2026"));
+    a.combo->setText("1999");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(a.combo)->text(QAccessible::Name), QStringLiteral("1999"));
+    a.list->choose("Indoor");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(a.list)->text(QAccessible::Name), QStringLiteral("Indoor"));
+    a.list->choose("Outdoor");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(a.list)->text(QAccessible::Name), QStringLiteral("Outdoor"));
 }
 
 TEST_F(FormsTest, ColoursAreThePlatformNumbers)
