@@ -359,7 +359,6 @@ TextBox::TextBox(QWidget* parent) : ControlWidget<QLineEdit>(parent, colors::Whi
 {
     setAcceptDrops(false);
     setDragEnabled(false);
-    baseKey_ = [this](QKeyEvent* e) { QLineEdit::keyPressEvent(e); };
     QObject::connect(this, &QLineEdit::textChanged, this, [this] { raiseEvent(&Control::Change); });
 }
 
@@ -441,7 +440,6 @@ MemoBox::MemoBox(QWidget* parent) : ControlWidget<QPlainTextEdit>(parent, colors
 {
     setAcceptDrops(false);
     setTabChangesFocus(true);
-    baseKey_ = [this](QKeyEvent* e) { QPlainTextEdit::keyPressEvent(e); };
     QObject::connect(this, &QPlainTextEdit::textChanged, this, [this] { raiseEvent(&Control::Change); });
 }
 
@@ -522,7 +520,6 @@ ComboBox::ComboBox(QWidget* parent, bool editable) : ControlWidget<QComboBox>(pa
     }
     if (editable)
         setCompleter(nullptr);
-    baseKey_ = [this](QKeyEvent* e) { QComboBox::keyPressEvent(e); };
     QObject::connect(this, &QComboBox::activated, this, [this] {
         if (programmatic_)
             return;

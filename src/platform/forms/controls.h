@@ -154,7 +154,6 @@ protected:
     void selectPending(int start, int length);
 
     quint32 backColor_;
-    std::function<void(QKeyEvent*)> baseKey_;
 
 private:
     void typePending(int keyAscii);
