@@ -28,6 +28,34 @@ QFont qFont(const Font& font)
     return f;
 }
 
+QStringList breakLines(const QString& value, const QFont& font, const QFontMetricsF& metrics, qreal width,
+                       bool keepBreaks)
+{
+    QString text = value;
+    if (keepBreaks)
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QChar::LineSeparator);
+    else
+        text.replace(u'\n', u' ').remove(u'\r');
+    if (text.isEmpty())
+        return {};
+    if (!text.contains(QChar::LineSeparator) && metrics.horizontalAdvance(text) <= width)
+        return {text};
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    while (lines.size() > 1 && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 QPageLayout pageLayoutOf(const Layout& layout)
 {
     const QSize paper = layout.paper();
@@ -45,7 +73,7 @@ struct TextFont {
     QFont font;
     QFontMetricsF metrics;
     // The last text measured in this font and its width: a label prints the same words in
-    // every block, and measuring is half the cost of a page.
+    // every block, and measuring is much of the cost of a page.
     QString lastText;
     qreal lastWidth = 0;
 
@@ -58,33 +86,6 @@ struct TextFont {
         return lastWidth;
     }
 };
-
-// The lines of `text` broken to the box's width; what does not fit the box's height ends the
-// last line with an ellipsis, so a cut is visible.
-QStringList wrappedLines(QString text, const TextFont& f, const QRectF& box)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QChar::LineSeparator);
-    const int fit = qMax(1, int(box.height() / f.metrics.height()));
-    QTextLayout layout(text, f.font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QStringList lines;
-    while (true) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        line.setLineWidth(box.width());
-        if (lines.size() + 1 == fit) {
-            lines << text.mid(line.textStart()).simplified();
-            break;
-        }
-        lines << text.mid(line.textStart(), line.textLength()).trimmed();
-    }
-    layout.endLayout();
-    return lines;
-}
 
 class PagePainter {
 public:
@@ -130,26 +131,30 @@ private:
             current_ = &f;
         }
         const QRectF box(item.rect);
-        if (!c.wordWrap) {
-            textLine(f, QString(item.text).replace(u'\n', u' ').remove(u'\r'), box, c.align);
-            return;
+        // A field's lines fit its box as the layout broke them; a label is a fixed text that a
+        // design fits, and one that does not shows its cut with an ellipsis.
+        QStringList lines = item.lines;
+        if (c.kind == Control::Kind::Label) {
+            lines = c.wordWrap ? breakLines(item.text, f.font, f.metrics, box.width(), true)
+                               : QStringList{QString(item.text).replace(u'\n', u' ').remove(u'\r')};
+            const qsizetype fit = qMax(1, int(box.height() / f.metrics.height()));
+            if (lines.size() > fit)
+                lines = lines.mid(0, fit - 1) << lines.mid(fit - 1).join(u' ');
+            if (!lines.isEmpty() && f.width(lines.last()) > box.width())
+                lines.last() = f.metrics.elidedText(lines.last(), Qt::ElideRight, box.width());
         }
         QRectF lineBox(box.left(), box.top(), box.width(), f.metrics.height());
-        for (const QString& l : wrappedLines(item.text, f, box)) {
+        for (const QString& l : lines) {
             textLine(f, l, lineBox, c.align);
             lineBox.translate(0, f.metrics.height());
         }
     }
 
-    // One line at the top of `box`; a line wider than the box ends in an ellipsis.
-    void textLine(TextFont& f, QString text, const QRectF& box, Align align)
+    // One line at the top of `box`.
+    void textLine(TextFont& f, const QString& text, const QRectF& box, Align align)
     {
-        qreal width = f.width(text);
-        if (width > box.width()) {
-            text = f.metrics.elidedText(text, Qt::ElideRight, box.width());
-            width = f.metrics.horizontalAdvance(text);
-        }
         qreal x = box.left();
+        const qreal width = align == Align::Left ? 0 : f.width(text);
         if (align == Align::Center)
             x += (box.width() - width) / 2;
         else if (align == Align::Right)
