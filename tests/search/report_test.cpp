@@ -7,6 +7,7 @@
 #include "search/CoverSheet.h"
 #include "search/FillOutForm.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -14,7 +15,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace tlm::test {
 namespace {
@@ -101,6 +104,29 @@ int pdfPages(const QString& file)
     return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page/") +
                pdf.count("/Type /Page>"));
 }
+
+// Limits the size of any file this process writes, as a full disk would, while it lives; a
+// write past the limit fails with EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &before_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = before_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit before_{};
+    void (*previous_)(int) = nullptr;
+};
 
 class ReportTest : public ::testing::Test {
 protected:
@@ -384,6 +410,48 @@ TEST_F(ReportTest, AFailedPrintOrExportShowsThePrintingError)
         EXPECT_EQ(pdfPages(t.printer->printedFiles.last()), 1);
         report->Hide();
     }
+}
+
+// The disk fills as the export writes its last bytes (fonts, cross-reference table, trailer):
+// the export reports the failure and the file the user saved before stays as it was.
+TEST_F(ReportTest, AnExportCutShortKeepsTheEarlierFileAndShowsThePrintingError)
+{
+    fillPrint(8);
+    screens::AssetReport& report = t->AssetReport();
+    report.Show();
+    const QString whole = t.root() + QStringLiteral("/whole.pdf");
+    t.saveDialog->expect(whole);
+    report.viewer->cmdExport->click();
+    const qint64 size = QFile(whole).size();
+    ASSERT_GT(size, 1000);
+
+    const QString file = t.root() + QStringLiteral("/Asset Report.pdf");
+    const QByteArray earlier = "%PDF-1.4 the report saved last week";
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(earlier);
+    }
+    // Full in the file's tail, and halfway through it.
+    for (const qint64 room : {size - 200, size / 2}) {
+        {
+            FileSizeLimit full{rlim_t(room)};
+            t.saveDialog->expect(file);
+            expectPrintingError(report, report.viewer->cmdExport);
+        }
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll().toStdString(), earlier.toStdString()) << "room for " << room << " bytes";
+    }
+    EXPECT_EQ(QDir(t.root()).entryList({QStringLiteral("*.pdf*")}, QDir::Files),
+              QStringList({QStringLiteral("Asset Report.pdf"), QStringLiteral("whole.pdf")}))
+        << "nothing is left beside it";
+
+    // With room again the same export replaces it whole.
+    t.saveDialog->expect(file);
+    report.viewer->cmdExport->click();
+    EXPECT_TRUE(t.msgs->shown.empty());
+    EXPECT_EQ(QFile(file).size(), size);
 }
 
 TEST_F(ReportTest, ExportWritesEveryReportAsAPdfOfItsPages)

@@ -1,13 +1,12 @@
 #include "platform/report/render.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryFile>
+#include <QSaveFile>
 #include <QTextLayout>
-#include <cstdio>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace tlm::report {
@@ -202,18 +201,19 @@ private:
 
 void paintPage(QPainter& painter, const Layout& layout, int page) { PagePainter(painter).paint(layout, page); }
 
-bool render(QPrinter& printer, const Layout& layout)
+namespace {
+
+// Paints pages `first` to `last` (from 1), one to a sheet, onto a device of `dpi` dots per inch.
+// False when the device refused to start or to take a page.
+bool paintPages(QPagedPaintDevice& device, const Layout& layout, int first, int last, qreal dpi)
 {
-    printer.setFullPage(true);
-    int first = printer.fromPage() > 0 ? printer.fromPage() : 1;
-    int last = printer.toPage() > 0 ? qMin(printer.toPage(), layout.pageCount()) : layout.pageCount();
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
-    const qreal scale = printer.resolution() / qreal(kTwipsPerInch);
+    const qreal scale = dpi / kTwipsPerInch;
     PagePainter pages(painter);
     for (int page = first; page <= last; ++page) {
-        if (page > first && !printer.newPage()) {
+        if (page > first && !device.newPage()) {
             painter.end();
             return false;
         }
@@ -222,35 +222,43 @@ bool render(QPrinter& printer, const Layout& layout)
         pages.paint(layout, page - 1);
         painter.restore();
     }
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    return painter.end();
+}
+
+} // namespace
+
+bool render(QPrinter& printer, const Layout& layout)
+{
+    printer.setFullPage(true);
+    const int first = printer.fromPage() > 0 ? printer.fromPage() : 1;
+    const int last = printer.toPage() > 0 ? qMin(printer.toPage(), layout.pageCount()) : layout.pageCount();
+    return paintPages(printer, layout, first, last, printer.resolution()) && printer.printerState() != QPrinter::Error;
 }
 
 bool exportPdf(const Layout& layout, const QString& file, const QString& title)
 {
-    // Written beside the target and moved over it only once complete: an export that fails
-    // never costs the user a file that was there before.
-    QTemporaryFile part(file + QStringLiteral(".XXXXXX"));
-    if (!part.open())
+    // Qt's PDF writer writes the file's tail (fonts, cross-reference table, trailer) as the
+    // painter ends and does not check those writes. A save file does: it is written beside the
+    // target and put in its place only if every write went through, so a full disk fails the
+    // export and leaves the user's earlier file as it was. A new file takes the user's umask, a
+    // replaced one keeps its mode.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
         return false;
-    part.close();
-    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                        | QFileDevice::ReadOther);
-    bool ok = false;
+    bool painted = false;
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(part.fileName());
-        printer.setDocName(title);
-        printer.setCreator(QStringLiteral("Tallowmere"));
-        printer.setPageLayout(pageLayoutOf(layout));
-        ok = render(printer, layout);
-    } // the file is complete once the printer is gone
-    if (!ok || QFileInfo(part.fileName()).size() == 0)
+        QPdfWriter writer(&out);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Tallowmere"));
+        writer.setPageLayout(pageLayoutOf(layout));
+        painted = paintPages(writer, layout, 1, layout.pageCount(), writer.resolution());
+    } // the writer has written all it will
+    // commit() would write the bytes still buffered (often the whole file) without noticing a
+    // failure: write them and sync them to disk here, where a failure counts. Uncommitted, the
+    // save file removes what it wrote.
+    if (!painted || !out.flush() || ::fsync(out.handle()) != 0)
         return false;
-    if (::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(file).constData()) != 0)
-        return false;
-    part.setAutoRemove(false);
-    return true;
+    return out.commit();
 }
 
 } // namespace tlm::report

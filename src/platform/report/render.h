@@ -32,8 +32,8 @@ void paintPage(QPainter& painter, const Layout& layout, int page);
 // printer refused to start or to take a page.
 bool render(QPrinter& printer, const Layout& layout);
 
-// Writes the pages as a PDF file. False when the file could not be written; no partial file
-// is left behind.
+// Writes the pages as a PDF file, on disk, in place of any file of that name. False when any of
+// it could not be written: then a file that was there stays as it was, and nothing is left.
 bool exportPdf(const Layout& layout, const QString& file, const QString& title);
 
 } // namespace tlm::report

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tlm;
 using namespace tlm::report;
@@ -181,6 +183,22 @@ TEST(ReportLayout, ExportsEveryPageOrReportsTheFailure)
     EXPECT_FALSE(exportPdf(layout, unwritable, QStringLiteral("Report")));
     EXPECT_FALSE(QFile::exists(unwritable));
 
+    // A folder the user may not write into (root writes anywhere): the file there stays.
+    if (::geteuid() != 0) {
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        ASSERT_TRUE(QDir().mkdir(locked));
+        QFile earlier(locked + QStringLiteral("/report.pdf"));
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+        earlier.close();
+        ASSERT_EQ(::chmod(QFile::encodeName(locked).constData(), 0555), 0);
+        EXPECT_FALSE(exportPdf(layout, earlier.fileName(), QStringLiteral("Report")));
+        ::chmod(QFile::encodeName(locked).constData(), 0755);
+        ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+        EXPECT_EQ(earlier.readAll(), QByteArray("earlier"));
+        ASSERT_TRUE(QDir(locked).removeRecursively());
+    }
+
     pdf.close();
     // A second export replaces the file whole and leaves nothing else beside it.
     ASSERT_TRUE(exportPdf(Layout::build(smallDesign(), rowsOf(1), kNow), file, QStringLiteral("Report")));
@@ -277,4 +295,31 @@ TEST(ReportLayout, ALongFieldPrintsWholeOverThePagesItNeeds)
     EXPECT_EQ(closing.lines, QStringList{QStringLiteral("Closing notes.")});
     EXPECT_EQ(closing.rect.height(), 250);
     EXPECT_EQ(closing.rect.top(), rule.rect.top() + 10 + 450);
+}
+
+// An inventory of values and serial numbers is no one else's to read unless the user's umask
+// says so; a file that is replaced keeps the mode its owner gave it.
+TEST(ReportLayout, ExportedFileTakesTheUmaskOrKeepsItsMode)
+{
+    QTemporaryDir dir;
+    const Layout layout = Layout::build(smallDesign(), rowsOf(2), kNow);
+    const auto modeOf = [](const QString& file) {
+        struct stat st{};
+        EXPECT_EQ(::stat(QFile::encodeName(file).constData(), &st), 0);
+        return st.st_mode & 07777;
+    };
+
+    const QString fresh = dir.filePath(QStringLiteral("new.pdf"));
+    const mode_t before = ::umask(077);
+    const bool exported = exportPdf(layout, fresh, QStringLiteral("Report"));
+    ::umask(before);
+    ASSERT_TRUE(exported);
+    EXPECT_EQ(modeOf(fresh), 0600u);
+
+    const QString kept = dir.filePath(QStringLiteral("kept.pdf"));
+    QFile(kept).open(QIODevice::WriteOnly);
+    ASSERT_EQ(::chmod(QFile::encodeName(kept).constData(), 0640), 0);
+    ASSERT_TRUE(exportPdf(layout, kept, QStringLiteral("Report")));
+    EXPECT_EQ(modeOf(kept), 0640u);
+    EXPECT_GT(QFile(kept).size(), 1000);
 }
