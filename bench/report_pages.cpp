@@ -35,6 +35,18 @@ void fillAssets(Recordset& print)
          "French door refrigerator with ice maker and water dispenser, stainless steel finish, bought with the "
          "five year extended warranty from the store; the receipt and the warranty card are kept together in the "
          "kitchen drawer next to the oven, with the manual and the spare water filter."},
+        // Long texts, printed whole: the block grows and pushes the rest down.
+        {"9", "Indoor", "Music Room", "Instruments", "Grand Piano", "2004",
+         "Harmonia Keyboard Instruments Manufacturing Company of Grand Rapids, Michigan", "Concert Grand D-274",
+         "HKI2004000011887734992155103307ABCDEF000112233445566778899XYZ", "10/2/2004", "$68500.00", "Yes",
+         "Safe Deposit Box",
+         "Ebony finish concert grand, rebuilt action in 2019 with new hammers, shanks and flanges by the "
+         "dealer's own technician; tuned twice a year. The bench, the lamp and the humidity control system "
+         "that sits inside the case were bought with it and are on the same receipt. Appraised in 2023 for "
+         "the insurance at seventy-one thousand dollars; the appraisal letter, the photographs of the serial "
+         "plate and of the soundboard, and the receipts of the rebuild are in the safe deposit box with the "
+         "original bill of sale. Moved by a piano mover only: the moving company's certificate of insurance "
+         "is kept with the other papers, and so are the tuner's notes on the pin block and the strings."},
         {"3", "indoor", "Master Bedroom", "Jewelry", "Wedding Ring", "1998", "Unknown", "Unknown", "Unknown",
          "mm/dd/yyyy", "$12500.00", "No", "None", "None"},
         {"4", "Outdoor", "Garage", "Lawn & Garden", "Lawn Mower", "2023", "Greenrow", "GR-21", "SN-4004", "4/30/2023",
@@ -57,7 +69,7 @@ void fillOwner(Recordset& general)
 {
     using namespace fld::PersonalInfo;
     const std::pair<int, QString> values[] = {
-        {First, "Margaret"}, {Middle, "A"}, {Last, "Holloway"}, {Address, "1428 Elm Street"},
+        {First, "Margaret"}, {Middle, "A"}, {Last, "Holloway"}, {Address, "1428 Elm Street, Apartment 12B, The Old Mill Buildings, Riverside Quarter"},
         {City, "Springfield"}, {State, "Illinois"}, {ZIP, "62704"}, {HomePhone1, "217"}, {HomePhone2, "555"},
         {HomePhone3, "0142"}, {WorkPhone1, "217"}, {WorkPhone2, "555"}, {WorkPhone3, "0199"},
         {CellPhone1, "---"}, {CellPhone2, "---"}, {CellPhone3, "----"}, {EMail, "margaret.holloway@example.com"},

@@ -7,13 +7,17 @@
 #include "search/CoverSheet.h"
 #include "search/FillOutForm.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace tlm::test {
 namespace {
@@ -52,6 +56,45 @@ Item itemOf(const report::Layout& layout, int page, const QString& name, qsizety
     return {};
 }
 
+QString withoutBlanks(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); }
+
+qreal lineHeightOf(const Item& item) { return QFontMetricsF(report::qFont(item.control->font)).height(); }
+
+// Every line of a field's text fits its box, inside and across, and no text of a block stands
+// over a field's wrapped lines.
+void expectEveryLineInItsBoxAndNoneOverAnother(const report::Layout& layout, int page, qsizetype row)
+{
+    std::vector<Item> texts;
+    for (const Item& item : layout.items(page)) {
+        if (item.row != row || item.text.isEmpty())
+            continue;
+        if (item.kind == report::Control::Kind::Field) {
+            const QFontMetricsF metrics(report::qFont(item.control->font));
+            for (const QString& line : item.lines)
+                EXPECT_LE(metrics.horizontalAdvance(line), item.rect.width()) << line.toStdString();
+            EXPECT_LE(item.lines.size() * metrics.height(), item.rect.height() + 0.5) << item.name.toStdString();
+        }
+        if (item.kind == report::Control::Kind::Field || item.kind == report::Control::Kind::Label)
+            texts.push_back(item);
+    }
+    const auto printedLines = [](const Item& item) {
+        return item.kind == report::Control::Kind::Field ? item.lines.size() : qsizetype(1);
+    };
+    for (size_t a = 0; a < texts.size(); ++a) {
+        for (size_t b = a + 1; b < texts.size(); ++b) {
+            const Item& i = texts[a];
+            const Item& j = texts[b];
+            if (printedLines(i) < 2 && printedLines(j) < 2)
+                continue;
+            const bool side = i.rect.right() < j.rect.left() || j.rect.right() < i.rect.left();
+            const qreal iBottom = i.rect.top() + printedLines(i) * lineHeightOf(i);
+            const qreal jBottom = j.rect.top() + printedLines(j) * lineHeightOf(j);
+            EXPECT_TRUE(side || iBottom <= j.rect.top() || jBottom <= i.rect.top())
+                << i.name.toStdString() << " over " << j.name.toStdString();
+        }
+    }
+}
+
 int pdfPages(const QString& file)
 {
     QFile f(file);
@@ -62,16 +105,42 @@ int pdfPages(const QString& file)
                pdf.count("/Type /Page>"));
 }
 
+// Limits the size of any file this process writes, as a full disk would, while it lives; a
+// write past the limit fails with EFBIG instead of raising SIGXFSZ.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &before_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = before_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, previous_);
+    }
+
+private:
+    rlimit before_{};
+    void (*previous_)(int) = nullptr;
+};
+
 class ReportTest : public ::testing::Test {
 protected:
     ReportTest() { t.openData(); }
 
-    void fillPrint(int rows)
+    // Rows 1..rows of assetRow(), each through `edit` when one is given.
+    void fillPrint(int rows, const std::function<void(int, QStringList&)>& edit = {})
     {
         Recordset& print = t->Data1().rsPrint;
         for (int n = 1; n <= rows; ++n) {
             print.AddNew();
-            const QStringList values = assetRow(n);
+            QStringList values = assetRow(n);
+            if (edit)
+                edit(n, values);
             for (int i = 0; i < Prt::Count; ++i)
                 print.setField(i, values.at(i));
             print.Update();
@@ -201,6 +270,87 @@ TEST_F(ReportTest, CoverSheetPrintsTheStoredTextsAsTheyAre)
     EXPECT_EQ(itemOf(later, 0, "Text11", 0).rect, QRect(kLeft + 5475, top + 6210, 5340, 360));
 }
 
+// Nothing stored is cut: a long text breaks within its box, which grows down, and what stands
+// below it moves down with it; blocks after it follow, and the page count grows to hold them.
+TEST_F(ReportTest, LongTextsPrintWholeAndPushWhatIsBelowDown)
+{
+    const QString make = QStringLiteral("ABCDEFGHIJ").repeated(8); // no blank to break at
+    const QString serial = QStringLiteral("0123456789").repeated(8);
+    QStringList words;
+    for (int n = 0; words.join(u' ').size() < 2000; ++n)
+        words << QStringLiteral("scratch%1").arg(n);
+    const QString description = words.join(u' ');
+    fillPrint(6, [&](int n, QStringList& values) {
+        if (n == 3) {
+            values[Prt::Make] = make;
+            values[Prt::Serial] = serial;
+            values[Prt::Description] = description;
+        }
+    });
+    screens::AssetReport& report = t->AssetReport();
+    report.Show();
+    const report::Layout& layout = report.layout();
+    // Six blocks of short texts fill one page; the grown third leaves no room for the fourth.
+    ASSERT_EQ(layout.pageCount(), 2);
+    for (int page = 0; page < 2; ++page) {
+        EXPECT_EQ(textOf(layout, page, "Label16"), QString::number(page + 1));
+        EXPECT_EQ(textOf(layout, page, "Label20"), QStringLiteral("2"));
+    }
+    const qsizetype row = 2;
+    EXPECT_EQ(itemOf(layout, 0, "txtMake", row).lines.join(QString()), make);
+    EXPECT_EQ(itemOf(layout, 0, "txtSerialVINID", row).lines.join(QString()), serial);
+    const Item desc = itemOf(layout, 0, "txtDescription", row);
+    EXPECT_EQ(withoutBlanks(desc.lines.join(QString())), withoutBlanks(description));
+    expectEveryLineInItsBoxAndNoneOverAnother(layout, 0, row);
+
+    // The row of the grown Make stays; the rows under it, in all three columns, move down by its
+    // growth, and the description by that and the serial's.
+    const int top = kTop + kHeader + 2 * kDetail;
+    const int makeGrowth = itemOf(layout, 0, "txtMake", row).rect.height() - 300;
+    const int serialGrowth = itemOf(layout, 0, "txtSerialVINID", row).rect.height() - 300;
+    EXPECT_GT(makeGrowth, 0);
+    EXPECT_GT(serialGrowth, 0);
+    EXPECT_EQ(itemOf(layout, 0, "txtMake", row).rect.topLeft(), QPoint(kLeft + 4845, top + 405));
+    EXPECT_EQ(itemOf(layout, 0, "txtArea", row).rect, QRect(kLeft + 1770, top + 120, 2100, 300));
+    EXPECT_EQ(itemOf(layout, 0, "txtReceiptLocation", row).rect, QRect(kLeft + 8835, top + 405, 1365, 300));
+    EXPECT_EQ(itemOf(layout, 0, "txtModel", row).rect, QRect(kLeft + 4845, top + 690 + makeGrowth, 2100, 300));
+    EXPECT_EQ(itemOf(layout, 0, "Label3", row).rect, QRect(kLeft + 660, top + 690 + makeGrowth, 1005, 285));
+    EXPECT_EQ(itemOf(layout, 0, "txtAmount", row).rect, QRect(kLeft + 8835, top + 975 + makeGrowth, 1365, 300));
+    EXPECT_EQ(itemOf(layout, 0, "txtSerialVINID", row).rect.top(), top + 975 + makeGrowth);
+    EXPECT_EQ(itemOf(layout, 0, "Label2", row).rect, QRect(kLeft + 465, top + 1335 + makeGrowth + serialGrowth, 1200, 240));
+    EXPECT_EQ(desc.rect.top(), top + 1380 + makeGrowth + serialGrowth);
+    EXPECT_GT(desc.rect.height(), 450);
+
+    // The block keeps its space under the description; the next one follows it, as designed.
+    const report::Band& grown = layout.bands(0)[3];
+    ASSERT_EQ(grown.row, row);
+    EXPECT_EQ(grown.top + grown.height, desc.rect.top() + desc.rect.height() + (kDetail - 1830));
+    EXPECT_EQ(itemOf(layout, 0, "txtAmount", 1).rect, QRect(kLeft + 8835, top - kDetail + 975, 1365, 300));
+    EXPECT_EQ(itemOf(layout, 1, "txtAmount", 3).rect, QRect(kLeft + 8835, kTop + kHeader + 975, 1365, 300));
+    EXPECT_EQ(itemOf(layout, 1, "txtDescription", 5).rect,
+              QRect(kLeft + 1770, kTop + kHeader + 2 * kDetail + 1380, 8445, 450));
+
+    // The cover sheet's fields too: a long address moves the city and all below it.
+    Recordset& general = t->Data1().general();
+    const QString address = QStringLiteral("Apartment 12B, The Old Mill Buildings, ").repeated(6);
+    general.setField(fld::PersonalInfo::Address, address);
+    general.Update();
+    screens::CoverSheet& sheet = t->CoverSheet();
+    sheet.Show();
+    const report::Layout& cover = sheet.layout();
+    ASSERT_EQ(cover.pageCount(), 1);
+    const Item text4 = itemOf(cover, 0, "Text4", 0);
+    EXPECT_EQ(withoutBlanks(text4.lines.join(QString())), withoutBlanks(address));
+    expectEveryLineInItsBoxAndNoneOverAnother(cover, 0, 0);
+    const int grown4 = text4.rect.height() - 420;
+    EXPECT_GT(grown4, 0);
+    const int coverTop = kTop + 1980;
+    EXPECT_EQ(itemOf(cover, 0, "Label10", 0).rect.top(), coverTop + 2160);
+    EXPECT_EQ(itemOf(cover, 0, "Label11", 0).rect.top(), coverTop + 2592 + grown4);
+    EXPECT_EQ(itemOf(cover, 0, "Text5", 0).rect.top(), coverTop + 2580 + grown4);
+    EXPECT_EQ(itemOf(cover, 0, "Text15", 0).rect, QRect(kLeft + 3456, coverTop + 9792 + grown4, 4455, 420));
+}
+
 TEST_F(ReportTest, FillOutFormIsOnePageOfLabelsAndEmptyBoxes)
 {
     screens::FillOutForm& form = t->FillOutForm();
@@ -260,6 +410,48 @@ TEST_F(ReportTest, AFailedPrintOrExportShowsThePrintingError)
         EXPECT_EQ(pdfPages(t.printer->printedFiles.last()), 1);
         report->Hide();
     }
+}
+
+// The disk fills as the export writes its last bytes (fonts, cross-reference table, trailer):
+// the export reports the failure and the file the user saved before stays as it was.
+TEST_F(ReportTest, AnExportCutShortKeepsTheEarlierFileAndShowsThePrintingError)
+{
+    fillPrint(8);
+    screens::AssetReport& report = t->AssetReport();
+    report.Show();
+    const QString whole = t.root() + QStringLiteral("/whole.pdf");
+    t.saveDialog->expect(whole);
+    report.viewer->cmdExport->click();
+    const qint64 size = QFile(whole).size();
+    ASSERT_GT(size, 1000);
+
+    const QString file = t.root() + QStringLiteral("/Asset Report.pdf");
+    const QByteArray earlier = "%PDF-1.4 the report saved last week";
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(earlier);
+    }
+    // Full in the file's tail, and halfway through it.
+    for (const qint64 room : {size - 200, size / 2}) {
+        {
+            FileSizeLimit full{rlim_t(room)};
+            t.saveDialog->expect(file);
+            expectPrintingError(report, report.viewer->cmdExport);
+        }
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll().toStdString(), earlier.toStdString()) << "room for " << room << " bytes";
+    }
+    EXPECT_EQ(QDir(t.root()).entryList({QStringLiteral("*.pdf*")}, QDir::Files),
+              QStringList({QStringLiteral("Asset Report.pdf"), QStringLiteral("whole.pdf")}))
+        << "nothing is left beside it";
+
+    // With room again the same export replaces it whole.
+    t.saveDialog->expect(file);
+    report.viewer->cmdExport->click();
+    EXPECT_TRUE(t.msgs->shown.empty());
+    EXPECT_EQ(QFile(file).size(), size);
 }
 
 TEST_F(ReportTest, ExportWritesEveryReportAsAPdfOfItsPages)

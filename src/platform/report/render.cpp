@@ -1,13 +1,12 @@
 #include "platform/report/render.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
-#include <QTemporaryFile>
+#include <QSaveFile>
 #include <QTextLayout>
-#include <cstdio>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace tlm::report {
@@ -28,6 +27,34 @@ QFont qFont(const Font& font)
     return f;
 }
 
+QStringList breakLines(const QString& value, const QFont& font, const QFontMetricsF& metrics, qreal width,
+                       bool keepBreaks)
+{
+    QString text = value;
+    if (keepBreaks)
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QChar::LineSeparator);
+    else
+        text.replace(u'\n', u' ').remove(u'\r');
+    if (text.isEmpty())
+        return {};
+    if (!text.contains(QChar::LineSeparator) && metrics.horizontalAdvance(text) <= width)
+        return {text};
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QStringList lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines << text.mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    while (lines.size() > 1 && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 QPageLayout pageLayoutOf(const Layout& layout)
 {
     const QSize paper = layout.paper();
@@ -45,7 +72,7 @@ struct TextFont {
     QFont font;
     QFontMetricsF metrics;
     // The last text measured in this font and its width: a label prints the same words in
-    // every block, and measuring is half the cost of a page.
+    // every block, and measuring is much of the cost of a page.
     QString lastText;
     qreal lastWidth = 0;
 
@@ -58,33 +85,6 @@ struct TextFont {
         return lastWidth;
     }
 };
-
-// The lines of `text` broken to the box's width; what does not fit the box's height ends the
-// last line with an ellipsis, so a cut is visible.
-QStringList wrappedLines(QString text, const TextFont& f, const QRectF& box)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\n', QChar::LineSeparator);
-    const int fit = qMax(1, int(box.height() / f.metrics.height()));
-    QTextLayout layout(text, f.font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QStringList lines;
-    while (true) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        line.setLineWidth(box.width());
-        if (lines.size() + 1 == fit) {
-            lines << text.mid(line.textStart()).simplified();
-            break;
-        }
-        lines << text.mid(line.textStart(), line.textLength()).trimmed();
-    }
-    layout.endLayout();
-    return lines;
-}
 
 class PagePainter {
 public:
@@ -130,26 +130,30 @@ private:
             current_ = &f;
         }
         const QRectF box(item.rect);
-        if (!c.wordWrap) {
-            textLine(f, QString(item.text).replace(u'\n', u' ').remove(u'\r'), box, c.align);
-            return;
+        // A field's lines fit its box as the layout broke them; a label is a fixed text that a
+        // design fits, and one that does not shows its cut with an ellipsis.
+        QStringList lines = item.lines;
+        if (c.kind == Control::Kind::Label) {
+            lines = c.wordWrap ? breakLines(item.text, f.font, f.metrics, box.width(), true)
+                               : QStringList{QString(item.text).replace(u'\n', u' ').remove(u'\r')};
+            const qsizetype fit = qMax(1, int(box.height() / f.metrics.height()));
+            if (lines.size() > fit)
+                lines = lines.mid(0, fit - 1) << lines.mid(fit - 1).join(u' ');
+            if (!lines.isEmpty() && f.width(lines.last()) > box.width())
+                lines.last() = f.metrics.elidedText(lines.last(), Qt::ElideRight, box.width());
         }
         QRectF lineBox(box.left(), box.top(), box.width(), f.metrics.height());
-        for (const QString& l : wrappedLines(item.text, f, box)) {
+        for (const QString& l : lines) {
             textLine(f, l, lineBox, c.align);
             lineBox.translate(0, f.metrics.height());
         }
     }
 
-    // One line at the top of `box`; a line wider than the box ends in an ellipsis.
-    void textLine(TextFont& f, QString text, const QRectF& box, Align align)
+    // One line at the top of `box`.
+    void textLine(TextFont& f, const QString& text, const QRectF& box, Align align)
     {
-        qreal width = f.width(text);
-        if (width > box.width()) {
-            text = f.metrics.elidedText(text, Qt::ElideRight, box.width());
-            width = f.metrics.horizontalAdvance(text);
-        }
         qreal x = box.left();
+        const qreal width = align == Align::Left ? 0 : f.width(text);
         if (align == Align::Center)
             x += (box.width() - width) / 2;
         else if (align == Align::Right)
@@ -197,18 +201,19 @@ private:
 
 void paintPage(QPainter& painter, const Layout& layout, int page) { PagePainter(painter).paint(layout, page); }
 
-bool render(QPrinter& printer, const Layout& layout)
+namespace {
+
+// Paints pages `first` to `last` (from 1), one to a sheet, onto a device of `dpi` dots per inch.
+// False when the device refused to start or to take a page.
+bool paintPages(QPagedPaintDevice& device, const Layout& layout, int first, int last, qreal dpi)
 {
-    printer.setFullPage(true);
-    int first = printer.fromPage() > 0 ? printer.fromPage() : 1;
-    int last = printer.toPage() > 0 ? qMin(printer.toPage(), layout.pageCount()) : layout.pageCount();
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
-    const qreal scale = printer.resolution() / qreal(kTwipsPerInch);
+    const qreal scale = dpi / kTwipsPerInch;
     PagePainter pages(painter);
     for (int page = first; page <= last; ++page) {
-        if (page > first && !printer.newPage()) {
+        if (page > first && !device.newPage()) {
             painter.end();
             return false;
         }
@@ -217,35 +222,43 @@ bool render(QPrinter& printer, const Layout& layout)
         pages.paint(layout, page - 1);
         painter.restore();
     }
-    return painter.end() && printer.printerState() != QPrinter::Error;
+    return painter.end();
+}
+
+} // namespace
+
+bool render(QPrinter& printer, const Layout& layout)
+{
+    printer.setFullPage(true);
+    const int first = printer.fromPage() > 0 ? printer.fromPage() : 1;
+    const int last = printer.toPage() > 0 ? qMin(printer.toPage(), layout.pageCount()) : layout.pageCount();
+    return paintPages(printer, layout, first, last, printer.resolution()) && printer.printerState() != QPrinter::Error;
 }
 
 bool exportPdf(const Layout& layout, const QString& file, const QString& title)
 {
-    // Written beside the target and moved over it only once complete: an export that fails
-    // never costs the user a file that was there before.
-    QTemporaryFile part(file + QStringLiteral(".XXXXXX"));
-    if (!part.open())
+    // Qt's PDF writer writes the file's tail (fonts, cross-reference table, trailer) as the
+    // painter ends and does not check those writes. A save file does: it is written beside the
+    // target and put in its place only if every write went through, so a full disk fails the
+    // export and leaves the user's earlier file as it was. A new file takes the user's umask, a
+    // replaced one keeps its mode.
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
         return false;
-    part.close();
-    part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                        | QFileDevice::ReadOther);
-    bool ok = false;
+    bool painted = false;
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(part.fileName());
-        printer.setDocName(title);
-        printer.setCreator(QStringLiteral("Tallowmere"));
-        printer.setPageLayout(pageLayoutOf(layout));
-        ok = render(printer, layout);
-    } // the file is complete once the printer is gone
-    if (!ok || QFileInfo(part.fileName()).size() == 0)
+        QPdfWriter writer(&out);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Tallowmere"));
+        writer.setPageLayout(pageLayoutOf(layout));
+        painted = paintPages(writer, layout, 1, layout.pageCount(), writer.resolution());
+    } // the writer has written all it will
+    // commit() would write the bytes still buffered (often the whole file) without noticing a
+    // failure: write them and sync them to disk here, where a failure counts. Uncommitted, the
+    // save file removes what it wrote.
+    if (!painted || !out.flush() || ::fsync(out.handle()) != 0)
         return false;
-    if (::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(file).constData()) != 0)
-        return false;
-    part.setAutoRemove(false);
-    return true;
+    return out.commit();
 }
 
 } // namespace tlm::report

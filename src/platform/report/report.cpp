@@ -1,6 +1,12 @@
 #include "platform/report/report.h"
 
 #include "platform/conversions.h"
+#include "platform/report/render.h"
+
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
 
 namespace tlm::report {
 
@@ -72,6 +78,144 @@ QString formatValue(const QString& value, const QString& format)
 
 // ---------------------------------------------------------------- Layout
 
+struct PlacedBlock {
+    struct Placed {
+        QRect rect;        // within the block
+        QStringList lines; // Field: its text broken to the box's width
+        qreal lineHeight = 0;
+    };
+    int height = 0;
+    std::vector<Placed> controls; // in the section's order
+};
+
+// The fonts of the fields, made once per control for the whole layout.
+class Layout::Measure {
+public:
+    struct Text {
+        explicit Text(const QFont& f) : font(f), metrics(f) {}
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    Text& of(const Control& c)
+    {
+        auto it = fonts_.find(&c);
+        if (it == fonts_.end())
+            it = fonts_.emplace(&c, Text(qFont(c.font))).first;
+        return it->second;
+    }
+
+private:
+    std::unordered_map<const Control*, Text> fonts_;
+};
+
+namespace {
+
+// A field's text as it prints when it fits on one line.
+QString oneLine(QString text) { return text.replace(u'\n', u' ').remove(u'\r'); }
+
+// The top of line `k` of a field's text in a box whose top is `top`. Line k ends where line k+1
+// begins, so the lines tile the box with no twip in two of them.
+int lineTop(int top, qsizetype k, qreal lineHeight) { return top + int(k * lineHeight); }
+
+// Calls `piece(top, bottom)` for every part of a block that a page break must not cut: each
+// line of a field's text, and every other control whole.
+template <typename Fn>
+void forEachPiece(const Section& section, const PlacedBlock* block, Fn piece)
+{
+    for (size_t i = 0; i < section.controls.size(); ++i) {
+        const QRect rect = block ? block->controls[i].rect : section.controls[i].rect;
+        if (block && block->controls[i].lines.size() > 1) {
+            const PlacedBlock::Placed& p = block->controls[i];
+            for (qsizetype k = 0; k < p.lines.size(); ++k)
+                piece(lineTop(rect.top(), k, p.lineHeight), lineTop(rect.top(), k + 1, p.lineHeight));
+        } else {
+            piece(rect.top(), rect.top() + rect.height());
+        }
+    }
+}
+
+// Where a block taller than a page breaks, at most at `limit` and after `from`: before the
+// first piece that would be cut. A block with nothing to break between (one piece taller
+// than the page) breaks where the page ends.
+int breakBefore(const Section& section, const PlacedBlock* block, int from, int limit)
+{
+    int cut = limit;
+    for (bool moved = true; moved;) {
+        moved = false;
+        forEachPiece(section, block, [&](int top, int bottom) {
+            if (top > from && top < cut && cut < bottom) {
+                cut = top;
+                moved = true;
+            }
+        });
+    }
+    return cut > from ? cut : limit;
+}
+
+} // namespace
+
+std::shared_ptr<const PlacedBlock> Layout::placeBlock(const Section& section, qsizetype row, Measure& measure) const
+{
+    const std::vector<Control>& controls = section.controls;
+    const size_t n = controls.size();
+    std::vector<QStringList> lines(n);
+    std::vector<qreal> lineHeights(n, 0);
+    std::vector<int> growth(n, 0);
+    bool wrapped = false;
+    for (size_t i = 0; i < n; ++i) {
+        const Control& c = controls[i];
+        if (c.kind != Control::Kind::Field)
+            continue;
+        const QString text = fieldText(c, row);
+        if (text.isEmpty())
+            continue;
+        Measure::Text& m = measure.of(c);
+        lines[i] = breakLines(text, m.font, m.metrics, c.rect.width(), c.wordWrap);
+        lineHeights[i] = m.metrics.height();
+        const qsizetype fit = qMax(1, int(c.rect.height() / lineHeights[i]));
+        if (lines[i].size() > fit)
+            growth[i] = int(std::ceil((lines[i].size() - fit) * lineHeights[i]));
+        wrapped = wrapped || lines[i].size() > 1;
+    }
+    if (!wrapped)
+        return nullptr;
+
+    // A control moves down with every grown box it stands below, by the most any of them pushes
+    // it. "Below" counts from the box's middle: the designs let a row overlap the one above by
+    // a few twips, and that row still belongs under it.
+    std::vector<size_t> byTop(n);
+    for (size_t i = 0; i < n; ++i)
+        byTop[i] = i;
+    std::stable_sort(byTop.begin(), byTop.end(),
+                     [&](size_t a, size_t b) { return controls[a].rect.top() < controls[b].rect.top(); });
+    std::vector<int> shift(n, 0);
+    int bottomShift = 0;
+    for (size_t a = 0; a < n; ++a) {
+        const size_t j = byTop[a];
+        const QRect& r = controls[j].rect;
+        for (size_t b = 0; b < a; ++b) {
+            const size_t i = byTop[b];
+            const QRect& above = controls[i].rect;
+            if (growth[i] > 0 && r.top() > above.top() && r.top() >= above.top() + above.height() / 2)
+                shift[j] = qMax(shift[j], shift[i] + growth[i]);
+        }
+        if (growth[j] > 0)
+            bottomShift = qMax(bottomShift, shift[j] + growth[j]);
+    }
+
+    auto block = std::make_shared<PlacedBlock>();
+    block->height = section.height + bottomShift;
+    block->controls.resize(n);
+    for (size_t i = 0; i < n; ++i) {
+        PlacedBlock::Placed& p = block->controls[i];
+        p.rect = controls[i].rect.translated(0, shift[i]).adjusted(0, 0, 0, growth[i]);
+        p.lines = std::move(lines[i]);
+        p.lineHeight = lineHeights[i];
+    }
+    return block;
+}
+
 Layout Layout::build(std::shared_ptr<const Design> design, std::shared_ptr<const Rows> rows, const QDateTime& now)
 {
     Layout layout;
@@ -80,29 +224,41 @@ Layout Layout::build(std::shared_ptr<const Design> design, std::shared_ptr<const
     layout.now_ = now;
     const Design& d = *layout.design_;
     auto& pages = layout.pages_;
+    Measure measure;
 
     int y = 0;
     auto newPage = [&] {
         pages.emplace_back();
         if (d.pageHeader.height > 0)
-            pages.back().push_back({&d.pageHeader, -1, d.topMargin});
+            pages.back().push_back({&d.pageHeader, -1, d.topMargin, d.pageHeader.height, 0, nullptr});
         y = d.bodyTop();
     };
     auto finishPage = [&] {
         if (d.pageFooter.height > 0)
-            pages.back().push_back({&d.pageFooter, -1, d.bodyBottom()});
+            pages.back().push_back({&d.pageFooter, -1, d.bodyBottom(), d.pageFooter.height, 0, nullptr});
     };
-    // A section never breaks across pages: one that does not fit starts the next page. One
-    // taller than a whole page still gets a page of its own rather than none.
+    // A block never breaks across pages: one that does not fit starts the next page. Only one
+    // taller than a whole page goes on over the next pages, broken between lines.
     auto place = [&](const Section& section, qsizetype row) {
         if (section.height <= 0)
             return;
-        if (y + section.height > d.bodyBottom() && y > d.bodyTop()) {
+        std::shared_ptr<const PlacedBlock> block = layout.placeBlock(section, row, measure);
+        const int height = block ? block->height : section.height;
+        if (y + height > d.bodyBottom() && y > d.bodyTop()) {
             finishPage();
             newPage();
         }
-        pages.back().push_back({&section, row, y});
-        y += section.height;
+        int from = 0;
+        while (from + (d.bodyBottom() - y) < height) {
+            const int limit = from + qMax(1, d.bodyBottom() - y);
+            const int cut = breakBefore(section, block.get(), from, limit);
+            pages.back().push_back({&section, row, y, cut - from, from, block});
+            finishPage();
+            newPage();
+            from = cut;
+        }
+        pages.back().push_back({&section, row, y, height - from, from, block});
+        y += height - from;
     };
 
     newPage();
@@ -119,18 +275,53 @@ std::vector<Item> Layout::items(int page) const
     std::vector<Item> out;
     const Design& d = *design_;
     for (const Band& band : bands(page)) {
-        for (const Control& c : band.section->controls) {
+        const std::vector<Control>& controls = band.section->controls;
+        const PlacedBlock* block = band.block.get();
+        const int blockHeight = block ? block->height : band.section->height;
+        const int to = band.from + band.height;
+        // A control prints on the part of its block where its top (or a field's line) stands.
+        const auto onThisPart = [&](int top) {
+            return (band.from == 0 || top >= band.from) && (to >= blockHeight || top < to);
+        };
+        for (size_t i = 0; i < controls.size(); ++i) {
+            const Control& c = controls[i];
             Item item;
             item.kind = c.kind;
             item.name = c.name;
             item.section = band.section->name;
             item.row = band.row;
-            item.rect = c.rect.translated(d.leftMargin, band.top);
+            item.rect = block ? block->controls[i].rect : c.rect;
             item.control = &c;
-            if (c.kind == Control::Kind::Label)
+            if (c.kind == Control::Kind::Label) {
                 item.text = labelText(c.caption, page);
-            else if (c.kind == Control::Kind::Field)
+            } else if (c.kind == Control::Kind::Field) {
                 item.text = fieldText(c, band.row);
+                if (block)
+                    item.lines = block->controls[i].lines;
+                else if (!item.text.isEmpty())
+                    item.lines = QStringList{oneLine(item.text)};
+            }
+            if (item.lines.size() > 1) {
+                // The lines of a field that this part holds, in a box around them.
+                const qreal lineHeight = block->controls[i].lineHeight;
+                qsizetype first = 0;
+                const int boxTop = item.rect.top();
+                while (first < item.lines.size() && !onThisPart(lineTop(boxTop, first, lineHeight)))
+                    ++first;
+                qsizetype last = first;
+                while (last < item.lines.size() && onThisPart(lineTop(boxTop, last, lineHeight)))
+                    ++last;
+                if (first == last)
+                    continue;
+                const int bottom = last == item.lines.size() ? boxTop + item.rect.height()
+                                                             : lineTop(boxTop, last, lineHeight);
+                const int top = lineTop(boxTop, first, lineHeight);
+                item.rect = QRect(item.rect.left(), top, item.rect.width(), bottom - top);
+                item.lines = item.lines.mid(first, last - first);
+            } else if (!onThisPart(item.rect.top())) {
+                continue;
+            }
+            item.rect.translate(d.leftMargin, band.top - band.from);
             out.push_back(std::move(item));
         }
     }

@@ -2,6 +2,9 @@
 // A small banded report: sections holding labels, bound fields, shapes and pictures at twip
 // positions, and the pages laid out from rows of text. The pages are a model (what stands
 // where on which page) that the painter draws onto the preview, a printer or a PDF file alike.
+//
+// Nothing a field holds is cut: its text breaks to its box's width, and a box that needs more
+// lines than it has grows downward, moving down what stands below it in its block.
 #include <QDateTime>
 #include <QRect>
 #include <QSize>
@@ -46,7 +49,8 @@ struct Control {
     QString format;   // Field: empty, or kDollarFormat
     Font font;
     Align align = Align::Left;
-    bool wordWrap = false;   // Label, Field: break long text over the lines the box holds
+    bool wordWrap = false;   // Label: break long text over the lines the box holds;
+                             // Field: keep the text's own line breaks
     bool filled = false;     // Shape: solid instead of outlined
     int lineTwips = 15;      // Shape, Line: pen width
     PictureFn picture;       // Picture
@@ -96,14 +100,22 @@ struct Item {
     qsizetype row = -1;   // the detail row it belongs to, -1 outside the detail
     QRect rect;           // twips from the paper's top-left corner
     QString text;         // what a label or field prints
+    QStringList lines;    // Field: the lines of its text on this page, each within the box's width
     const Control* control = nullptr;
 };
 
-// A section placed on a page.
+// Where a block's controls stand once its fields have grown, and the lines of its fields.
+struct PlacedBlock;
+
+// A section placed on a page: all of it, or the part of a block taller than a page that this
+// page holds.
 struct Band {
     const Section* section = nullptr;
     qsizetype row = -1; // detail row, -1 for the other sections
     int top = 0;        // twips from the paper's top
+    int height = 0;     // twips of the block this page holds
+    int from = 0;       // where in the block this page's part starts
+    std::shared_ptr<const PlacedBlock> block; // null when the block prints as designed
 };
 
 class Layout {
@@ -122,8 +134,10 @@ public:
     const Design* design() const { return design_.get(); }
 
 private:
+    class Measure;
     QString labelText(const QString& caption, int page) const;
     QString fieldText(const Control& control, qsizetype row) const;
+    std::shared_ptr<const PlacedBlock> placeBlock(const Section& section, qsizetype row, Measure& measure) const;
 
     std::shared_ptr<const Design> design_;
     std::shared_ptr<const Rows> rows_;
