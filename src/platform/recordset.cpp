@@ -957,6 +957,7 @@ qint64 Recordset::UpdateWhere(int ordinal, const Value& value, const std::vector
             if (i >= 0)
                 rows_[i].values = it->second;
         }
+        dropEdit();
     });
     sqlite3_stmt* st = db_.statement(QStringLiteral("UPDATE %1 SET %2=? WHERE rowid=?").arg(quoted(layout_.table), quoted(layout_.columns[ordinal])));
     const Value stored = storedForm(ordinal, value);
