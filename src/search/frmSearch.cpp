@@ -148,7 +148,6 @@ frmSearch::frmSearch(Program& program) : Screen(program)
             fill_Locations();
     };
     cmbArea->Click = [this] { cmbArea_Click(); };
-    cmbArea->DropDown = [this] { cmbArea->setLocked(false); };
     cmbLocation->Change = [this] {
         if (!clearing_)
             fill_Categories();

@@ -59,7 +59,8 @@ TEST_F(Results, CriteriaMatchWholeValuesInAnyCase)
     results().cmdBack->press();
     EXPECT_TRUE(search().Visible());
     EXPECT_TRUE(search().txtKey->Text().isEmpty());
-    search().cmbArea->DropDown();
+    search().cmbArea->showPopup();
+    search().cmbArea->hidePopup();
     search().cmbArea->choose("Any");
     runSearch();
     EXPECT_EQ(shownRows(7).size(), 3);

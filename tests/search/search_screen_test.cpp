@@ -45,8 +45,9 @@ TEST_F(Search, ListsFillSortedFromTheAreaTableWithAnyAndNoEditorEntriesInAnyArea
         EXPECT_FALSE(s.cmbCat->items().contains("SALVAGE"));
         EXPECT_EQ(s.cmbType->items(), QStringList({"Any", "Crowbar"}));
         // Choosing a higher list empties the lists below it.
-        s.cmbArea->DropDown();
+        s.cmbArea->showPopup();
         EXPECT_FALSE(s.cmbArea->Locked());
+        s.cmbArea->hidePopup();
         s.cmbLocation->choose(s.cmbLocation->List(2));
         EXPECT_EQ(s.cmbType->Text(), "Any");
         EXPECT_EQ(s.cmbType->ListCount(), 0);

@@ -725,6 +725,8 @@ void ComboBox::replaceInWidget(int from, int count, const QString& text)
 
 void ComboBox::showPopup()
 {
+    // Opened, the list may be chosen from: the lock has done its work.
+    setLocked(false);
     if (DropDown)
         events().runHandler(DropDown);
     QComboBox::showPopup();
@@ -749,22 +751,37 @@ void ComboBox::keyPressEvent(QKeyEvent* event)
     handleKey(event, [this](QKeyEvent* e) { boxKeyPress(e); });
 }
 
+namespace {
+
+// What a closed QComboBox (Qt 6.4) does with a key, as far as a lock cares.
+enum class ListKey { Opens, Steps, Other };
+
+ListKey listKey(const QKeyEvent* event, bool editable)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if ((key == Qt::Key_F4 && modifiers == Qt::NoModifier) || (key == Qt::Key_Down && (modifiers & Qt::AltModifier))
+        || (!editable && (key == Qt::Key_Space || key == Qt::Key_Select)))
+        return ListKey::Opens;
+    // Alt+Up steps to the entry above; Page Up/Down, and in a list that cannot be typed into
+    // Home, End and a typed letter (a search for the entry), pick an entry too.
+    if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown)
+        return ListKey::Steps;
+    const QString text = event->text();
+    if (!editable && (key == Qt::Key_Home || key == Qt::Key_End || (!text.isEmpty() && text.front().isPrint())))
+        return ListKey::Steps;
+    return ListKey::Other;
+}
+
+} // namespace
+
 void ComboBox::boxKeyPress(QKeyEvent* event)
 {
-    // A locked list changes only through its opened list: the keys that step through the
-    // entries of a closed list do nothing, those that open it still do.
-    if (locked_) {
-        const bool opens = event->key() == Qt::Key_F4
-                           || ((event->key() == Qt::Key_Down || event->key() == Qt::Key_Up)
-                               && (event->modifiers() & Qt::AltModifier));
-        const bool steps = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down
-                           || event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown
-                           || (!isEditable() && (event->key() == Qt::Key_Home || event->key() == Qt::Key_End
-                                                 || !event->text().isEmpty()));
-        if (steps && !opens) {
-            event->accept();
-            return;
-        }
+    // A locked list changes only through its opened list. Enter, Escape and the rest still
+    // reach the list and, past it, the window.
+    if (locked_ && listKey(event, isEditable()) == ListKey::Steps) {
+        event->accept();
+        return;
     }
     QComboBox::keyPressEvent(event);
 }

@@ -284,8 +284,8 @@ public:
     int SelStart() const;
     int SelLength() const;
     void select(int start, int length);
-    // A locked list takes no typing, and neither keys nor the wheel step through its entries
-    // until its list is opened.
+    // A locked list takes no typing, and neither keys nor the wheel step through its entries;
+    // opening its list (click, F4, Alt+Down) unlocks it.
     bool Locked() const { return locked_; }
     void setLocked(bool locked);
     // Its text comes from its list (or from code) only: nothing is typed, pasted or cut, while

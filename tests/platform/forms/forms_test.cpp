@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QInputMethodEvent>
 #include <QMenu>
 #include <QMessageBox>
@@ -460,6 +461,58 @@ TEST_F(FormsTest, AComboIsHeardByItsTextAndKnownByItsBuddyLabel)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(a.list)->text(QAccessible::Name), QStringLiteral("Indoor"));
     a.list->choose("Outdoor");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(a.list)->text(QAccessible::Name), QStringLiteral("Outdoor"));
+}
+
+// A locked list changes only through its opened list: a key that would step or pick its value
+// does nothing, one that opens it unlocks it, and any other key works as on an unlocked list,
+// so that Enter and Escape still reach the dialog around it.
+TEST(LockedList, StepsOnNoKeyOpensOnItsOwnAndPassesTheRestOn)
+{
+    for (const bool editable : {false, true}) {
+        SCOPED_TRACE(editable ? "can be typed into" : "cannot be typed into");
+        QDialog dialog;
+        auto* list = new ComboBox(&dialog, editable);
+        auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+        ok->setDefault(true);
+        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+        for (const char* area : {"Indoor", "Mobile", "Outdoor"})
+            list->AddItem(QString::fromLatin1(area));
+        dialog.show();
+        const auto lockAt = [&] {
+            list->hidePopup();
+            list->choose(QStringLiteral("Mobile"));
+            list->setLocked(true);
+        };
+        struct Key {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+        };
+        for (const Key k : {Key{Qt::Key_Up}, Key{Qt::Key_Down}, Key{Qt::Key_Up, Qt::AltModifier},
+                            Key{Qt::Key_Down, Qt::ShiftModifier}, Key{Qt::Key_PageUp}, Key{Qt::Key_PageDown},
+                            Key{Qt::Key_Home}, Key{Qt::Key_End}, Key{Qt::Key_O}, Key{Qt::Key_I, Qt::AltModifier}}) {
+            lockAt();
+            QTest::keyClick(list, k.key, k.modifiers);
+            EXPECT_EQ(list->Text(), QStringLiteral("Mobile")) << QKeySequence(k.key | k.modifiers).toString().toStdString();
+            EXPECT_TRUE(list->Locked());
+        }
+        std::vector<Key> opening = {Key{Qt::Key_F4}, Key{Qt::Key_Down, Qt::AltModifier}};
+        if (!editable)
+            opening.push_back(Key{Qt::Key_Space});
+        for (const Key k : opening) {
+            lockAt();
+            QTest::keyClick(list, k.key, k.modifiers);
+            EXPECT_TRUE(list->view()->isVisible()) << QKeySequence(k.key | k.modifiers).toString().toStdString();
+            EXPECT_FALSE(list->Locked());
+        }
+        lockAt();
+        QTest::keyClick(list, Qt::Key_Return);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << "Enter presses the default button";
+        dialog.show();
+        dialog.setResult(QDialog::Accepted);
+        QTest::keyClick(list, Qt::Key_Escape);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected) << "Escape closes the dialog";
+        EXPECT_EQ(list->Text(), QStringLiteral("Mobile"));
+    }
 }
 
 TEST_F(FormsTest, ColoursAreThePlatformNumbers)
