@@ -1,7 +1,7 @@
 #include "platform/report/report.h"
 
 #include "platform/conversions.h"
-#include "platform/report/render.h"
+#include "platform/report/text_metrics.h"
 
 #include <QFontMetricsF>
 #include <algorithm>
