@@ -192,7 +192,7 @@ void frmWar::buildLayout()
     txtDescription->setAccessibleName(QStringLiteral("Terms & Conditions"));
     // A list is spoken by what it shows; the headings that are its buddies say what it is for.
     // A heading has one buddy, so the column headings go to the parts row right under them,
-    // and the labor row's date lists are told apart by their descriptions.
+    // and the labor row's date lists carry names of their own, heard while they are empty.
     lblSubhead[1]->setBuddy(cmbParts);  // Parts
     lblSubhead[3]->setBuddy(cmbParts);  // Type
     lblSubhead[2]->setBuddy(cmbLabor);  // Labor
@@ -200,6 +200,9 @@ void frmWar::buildLayout()
     lblSubhead[8]->setBuddy(cmbPMonth); // Month
     lblSubhead[9]->setBuddy(cmbPDay);   // Day
     lblSubhead[10]->setBuddy(cmbPYear); // Year
+    cmbLMonth->setAccessibleName(QStringLiteral("Labor Expiration Month"));
+    cmbLDay->setAccessibleName(QStringLiteral("Labor Expiration Day"));
+    cmbLYear->setAccessibleName(QStringLiteral("Labor Expiration Year"));
 
     for (ComboBox* type : {cmbParts, cmbLabor})
         type->setMinimumWidth(150);

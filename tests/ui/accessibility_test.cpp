@@ -78,6 +78,11 @@ bool namesByPlace(const QWidget* form, const QWidget* label, const QWidget* box)
 // Shows `text` in the list as a choice from it would, without running the screen's handlers.
 void show(QComboBox* box, const QString& text)
 {
+    if (text.isEmpty()) {
+        box->setCurrentIndex(-1);
+        box->setEditText(text);
+        return;
+    }
     int at = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (at < 0 && !box->isEditable()) {
         box->addItem(text);
@@ -122,7 +127,7 @@ TEST(Accessibility, EveryListOfEveryScreenIsHeardByWhatItShowsAndKnownByItsLabel
     t.openData();
     Program& p = *t;
     // The labor row's date lists sit under the same Month, Day and Year headings as the parts
-    // row above them; a heading labels one list, so these are told apart by their description.
+    // row above them; a heading labels one list, so these go by names of their own.
     const std::set<const QWidget*> underSharedHeadings = {p.frmWar().cmbLMonth, p.frmWar().cmbLDay,
                                                           p.frmWar().cmbLYear};
     int lists = 0;
@@ -141,6 +146,10 @@ TEST(Accessibility, EveryListOfEveryScreenIsHeardByWhatItShowsAndKnownByItsLabel
             const std::string where =
                 std::string(name) + ", the list described as \"" + box->toolTip().trimmed().toStdString() + "\"";
             EXPECT_EQ(face->role(), QAccessible::ComboBox) << where;
+
+            // Empty, a list is still heard by what it is for: its label, or its own name.
+            show(box, QString());
+            EXPECT_FALSE(face->text(QAccessible::Name).trimmed().isEmpty()) << where << ": nameless while empty";
 
             // Two different values in turn: the one shown is the one heard.
             const QString first = box->count() > 0 ? box->itemText(0) : QStringLiteral("Garage");
