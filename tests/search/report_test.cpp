@@ -7,9 +7,11 @@
 #include "search/CoverSheet.h"
 #include "search/FillOutForm.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -491,6 +493,10 @@ TEST_F(ReportTest, TheWindowIsReadAndClosedFromTheKeyboard)
     EXPECT_FALSE(v.cmdNext->isEnabled());
     EXPECT_EQ(v.cmdExport->accessibleName(), QStringLiteral("Export to PDF"));
     EXPECT_EQ(v.cmdPrint->accessibleDescription(), v.cmdPrint->toolTip());
+    // The page view, shown as pictures, tells where the report's text is.
+    auto* pages = v.preview->findChild<QGraphicsView*>();
+    ASSERT_NE(pages, nullptr);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(pages)->text(QAccessible::Description).contains("Export to PDF"));
 
     QApplication::setActiveWindow(&report);
     QTest::keyClick(v.cmdNext, Qt::Key_PageUp);

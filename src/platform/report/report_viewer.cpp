@@ -3,6 +3,7 @@
 #include "platform/report/render.h"
 
 #include <QDir>
+#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -27,7 +28,13 @@ ReportViewer::ReportViewer(PrinterService& printer, SaveFileDialog& saveDialog, 
     // The preview records pages only; it never needs a real printer.
     previewPrinter_.setOutputFormat(QPrinter::PdfFormat);
     preview = new QPrintPreviewWidget(&previewPrinter_, this);
-    preview->setAccessibleName(QStringLiteral("Report Preview"));
+    // The focus goes to the view inside the preview. It shows the pages as pictures only, so
+    // it tells where their text is to be had.
+    if (auto* pages = preview->findChild<QGraphicsView*>()) {
+        pages->setAccessibleName(QStringLiteral("Report Preview"));
+        pages->setAccessibleDescription(
+            QStringLiteral("The report's pages as pictures. Export to PDF gives the report's text."));
+    }
     preview->setZoomMode(QPrintPreviewWidget::FitToWidth);
     connect(preview, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) {
         // The preview draws the pages itself when it is first shown: they are then current, and
@@ -41,7 +48,6 @@ ReportViewer::ReportViewer(PrinterService& printer, SaveFileDialog& saveDialog, 
     cmdFirst = addCommand(QStringLiteral("&First"), QStringLiteral(" First Page "));
     cmdPrevious = addCommand(QStringLiteral("Pre&vious"), QStringLiteral(" Previous Page "));
     lblPage = new QLabel(this);
-    lblPage->setAccessibleName(QStringLiteral("Page"));
     lblPage->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Page 0000 of 0000")));
     lblPage->setAlignment(Qt::AlignCenter);
     cmdNext = addCommand(QStringLiteral("&Next"), QStringLiteral(" Next Page "));
