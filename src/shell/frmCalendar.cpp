@@ -1,5 +1,6 @@
 #include "shell/frmCalendar.h"
 
+#include "shell/calendar_accessible.h"
 #include "shell/shell_style.h"
 
 #include <QCalendarWidget>
@@ -29,6 +30,7 @@ frmCalendar::frmCalendar(Program& program) : Screen(program)
     calDate->setAccessibleName(QStringLiteral("Calendar Date"));
     calDate->setAccessibleDescription(QStringLiteral("Click On A Calendar Date To Select"));
     calDate->setMinimumSize(340, 240);
+    makeHeard(calDate);
     layout->addWidget(calDate);
 
     lblHead2 = new Label(this, QStringLiteral("Click A Date Or Press Space Bar To Close"));

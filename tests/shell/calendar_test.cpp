@@ -4,6 +4,7 @@
 
 #include "shell/frmCalendar.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QTableView>
 #include <QTest>
@@ -200,4 +201,24 @@ TEST_F(CalendarTest, F1OnTheCalendarOpensThePickersHelpTopic)
     EXPECT_TRUE(t.msgs->shown.empty());
     QTest::keyClick(&cal(), Qt::Key_F1);
     EXPECT_EQ(t.help->topics, std::vector<int>({5001, 5001}));
+}
+
+TEST_F(CalendarTest, TheDayGridIsHeardByItsMonthAndItsWeekdays)
+{
+    open(3, QDate(2026, 6, 30));
+    QAccessibleInterface* days = QAccessible::queryAccessibleInterface(grid());
+    ASSERT_NE(days->tableInterface(), nullptr);
+    EXPECT_EQ(days->text(QAccessible::Name), "June 2026");
+    EXPECT_EQ(days->tableInterface()->columnDescription(0), "Sunday");
+
+    // Arrowing past the month's end, the grid is named by the month now shown.
+    QTest::keyClick(grid(), Qt::Key_Right);
+    EXPECT_EQ(days->text(QAccessible::Name), "July 2026");
+    QAccessibleInterface* day = days->focusChild();
+    ASSERT_NE(day, nullptr);
+    ASSERT_NE(day->tableCellInterface(), nullptr);
+    EXPECT_EQ(day->text(QAccessible::Name), "1");
+    const QList<QAccessibleInterface*> heading = day->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(heading.size(), 1);
+    EXPECT_EQ(heading[0]->text(QAccessible::Name), "Wednesday");
 }
