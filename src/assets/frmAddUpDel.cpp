@@ -1017,7 +1017,7 @@ void frmAddUpDel::picDate_Click()
         preset = CDate(shown);
     calendar.presetDate(preset);
     // The whole screen waits for the calendar.
-    calendar.showFor(*this, [this](const frmCalendar::Pick& date) { txtPur->setText(date.text()); });
+    calendar.showFor(*this, txtPur, [this](const frmCalendar::Pick& date) { txtPur->setText(date.text()); });
 }
 
 void frmAddUpDel::optRecOnFile_GotFocus(int index)

@@ -559,7 +559,7 @@ void frmWar::open_Calendar(int code, ComboBox* month, ComboBox* day, ComboBox* y
     calendar.presetDate(preset);
     // Save and Cancel wait for the calendar; the date comes back into this date's lists.
     calendar.showFor(
-        *this,
+        *this, year,
         [month, day, year](const frmCalendar::Pick& date) {
             if (!date.monthName().isEmpty())
                 month->setText(date.monthName());

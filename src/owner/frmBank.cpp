@@ -615,8 +615,9 @@ void frmBank::picDate_Click()
     // No date, or a text that is none, starts the calendar at today.
     calendar.presetDate(IsDate(date) ? CDate(date) : program.clock().today());
     calendar.calPick = 5;
-    // The whole screen, its Cancel and its action wait for the calendar.
-    calendar.showFor(*this, [this](const frmCalendar::Pick& picked) { txtDate->setText(picked.text()); });
+    // The whole screen, its Cancel and its action wait for the calendar. It closes onto the
+    // control after the date box, whose focus would open it again.
+    calendar.showFor(*this, txtDate, [this](const frmCalendar::Pick& picked) { txtDate->setText(picked.text()); });
 }
 
 void frmBank::leave()

@@ -309,7 +309,8 @@ void frmInsInfo::picDate_Click()
     const QString shown = txtPolicyExpire->Text();
     // No date, or a text that is none, starts the calendar at today.
     calendar.presetDate(shown != stored::None && IsDate(shown) ? CDate(shown) : program.clock().today());
-    calendar.showFor(*this, [this](const frmCalendar::Pick& date) { txtPolicyExpire->setText(date.text()); });
+    calendar.showFor(*this, txtPolicyExpire,
+                     [this](const frmCalendar::Pick& date) { txtPolicyExpire->setText(date.text()); });
 }
 
 void frmInsInfo::leave()

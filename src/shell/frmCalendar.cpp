@@ -111,9 +111,10 @@ void frmCalendar::showParts()
     syncing_ = false;
 }
 
-void frmCalendar::showFor(Form& opener, WriteBack writeBack, ModalSession::Lent lent, std::function<void()> onGiveBack)
+void frmCalendar::showFor(Form& opener, QWidget* dateBox, WriteBack writeBack, ModalSession::Lent lent,
+                          std::function<void()> onGiveBack)
 {
-    modal_.open(opener, std::move(writeBack), std::move(lent), std::move(onGiveBack));
+    modal_.open(opener, std::move(writeBack), std::move(lent), std::move(onGiveBack), dateBox);
     calDate->setFocus(Qt::OtherFocusReason);
 }
 

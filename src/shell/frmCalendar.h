@@ -42,8 +42,10 @@ public:
 
     // Shows the picker application-modal over `opener`, without a nested event loop. The
     // opener lends it `lent` (the whole opener when none is named) until the picker closes, and
-    // then runs `onGiveBack`; a clicked date goes to `writeBack` after that.
-    void showFor(Form& opener, WriteBack writeBack, ModalSession::Lent lent = {},
+    // then runs `onGiveBack`; a clicked date goes to `writeBack` after that. On every way out
+    // the focus then goes on to the control after `dateBox` (the date's last box) in tab order,
+    // whether the box or the calendar icon beside it, which takes no focus, opened the picker.
+    void showFor(Form& opener, QWidget* dateBox, WriteBack writeBack, ModalSession::Lent lent = {},
                  std::function<void()> onGiveBack = {});
 
     // A date is clicked in the calendar (also reached by Enter): handed to the opener by calPick.

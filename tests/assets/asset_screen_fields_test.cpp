@@ -64,6 +64,7 @@ TEST_F(AssetFieldsTest, TheDateComesOnlyFromTheCalendar)
     EXPECT_EQ(s.txtPur->Text(), QStringLiteral("3/7/2006"));
     EXPECT_TRUE(s.isEnabled());
     EXPECT_FALSE(calendar.Visible());
+    EXPECT_EQ(s.ActiveControl(), s.txtPPrice) << "the focus goes on past the date";
 
     // The calendar starts at the box's date; closing it without a date leaves the box alone.
     calendar.presetDate(QDate(2020, 1, 1));

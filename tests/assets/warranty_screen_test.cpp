@@ -492,11 +492,13 @@ TEST_F(Warranty, CalendarPicturesPresetThePickerAndTakeItsDateBack)
     EXPECT_EQ(w.cmbPDay->ListCount(), 31);
     EXPECT_EQ(QStringList({w.cmbLMonth->Text(), w.cmbLDay->Text(), w.cmbLYear->Text()}), QStringList({"Feb", "30", "2006"}));
     EXPECT_TRUE(w.cmdSave[0]->Enabled() && w.cmdCancel->Enabled());
+    EXPECT_EQ(w.ActiveControl(), w.cmbLabor) << "the focus goes on past the date";
 
     QTest::mouseClick(w.picLDate, Qt::LeftButton); // Feb 30 is no date: today
     EXPECT_EQ(cal.calPick, 2);
     EXPECT_EQ(QDate(cal.Year(), cal.Month(), cal.Day()), QDate(2026, 6, 15));
     cal.calDate_Click();
+    EXPECT_EQ(w.ActiveControl(), w.txtDescription);
     w.cmbPYear->setText(""); // a partial date: today as well
     QTest::mouseClick(w.picPDate, Qt::LeftButton);
     EXPECT_EQ(QDate(cal.Year(), cal.Month(), cal.Day()), QDate(2026, 6, 15));

@@ -2,6 +2,9 @@
 // deleting the account shown, failed writes, the questions on leaving, and the calendar.
 #include "owner_fixture.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
+
 using namespace tlm;
 using namespace tlm::test;
 
@@ -315,4 +318,33 @@ TEST_F(Accounts, TheCalendarKeepsTheEntriesAndStartsAtTodayForADateThatIsNone)
     EXPECT_EQ(b.txtName->Text(), "First Harbor");
     typeInto(b.txtPhone1, "212");
     EXPECT_EQ(b.ActiveControl(), b.txtPhone1) << "after the calendar the focus stays";
+}
+
+TEST_F(Accounts, TabGetsPastTheDateWhoseCalendarClosesOntoTheNextControl)
+{
+    screens::frmBank& b = openAccounts(Add);
+    screens::frmCalendar& cal = t->frmCalendar();
+    // The window system activates the calendar while it is up, and the screen once it is gone.
+    const auto tab = [&](Qt::KeyboardModifiers modifiers) {
+        QApplication::setActiveWindow(&b);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        EXPECT_TRUE(cal.isVisible()) << "the date box's focus opens the calendar";
+        QApplication::setActiveWindow(&cal);
+    };
+    b.txtBalance->SetFocus();
+    tab(Qt::NoModifier);
+    expectBox(vbYes, QStringLiteral("Are You Sure You Want To Close The Calendar?"));
+    QTest::keyClick(cal.calDate->focusProxy(), Qt::Key_Space);
+    QApplication::setActiveWindow(&b);
+    EXPECT_EQ(QApplication::focusWidget(), b.cmdBack) << "the control after the date, Previous and Next being hidden";
+    EXPECT_FALSE(cal.isVisible());
+
+    // Back into the date, and a date picked: the focus again goes on past it.
+    tab(Qt::ShiftModifier);
+    QTest::keyClick(cal.calDate->focusProxy(), Qt::Key_Return);
+    QApplication::setActiveWindow(&b);
+    EXPECT_EQ(QApplication::focusWidget(), b.cmdBack);
+    QTest::keyClick(b.cmdBack, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), b.cmdState);
+    EXPECT_FALSE(cal.isVisible());
 }

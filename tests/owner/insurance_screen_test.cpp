@@ -25,6 +25,7 @@ protected:
         EXPECT_EQ(t->frmCalendar().calPick, 4);
         t->frmCalendar().presetDate(date);
         t->frmCalendar().calDate_Click();
+        EXPECT_EQ(insurance().ActiveControl(), insurance().txtCoverageAmt) << "the focus goes on past the date";
     }
     QStringList storedPolicy()
     {

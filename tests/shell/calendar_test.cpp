@@ -29,7 +29,7 @@ protected:
         opener.Show();
         cal().calPick = code;
         cal().presetDate(preset);
-        cal().showFor(opener, [this](const frmCalendar::Pick& date) {
+        cal().showFor(opener, nullptr, [this](const frmCalendar::Pick& date) {
             EXPECT_TRUE(openerFree()) << "the date comes once the opener has its controls back";
             picks.push_back(date.text());
         });

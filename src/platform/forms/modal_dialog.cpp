@@ -1,10 +1,33 @@
 #include "platform/forms/modal_dialog.h"
 
+#include "platform/forms/controls.h"
+
 #include <QWindow>
 
 namespace tlm {
 
-void ModalSession::open(Form& opener, Lent lent, std::function<void()> onGiveBack)
+namespace {
+
+// Where Tab goes from `control`: the next control in its window's tab order that takes the focus
+// by Tab, shown and enabled. The move is the program's, so the forms' focus events follow it.
+void focusAfter(QWidget& control)
+{
+    QWidget* window = control.window();
+    for (QWidget* w = control.nextInFocusChain(); w && w != &control; w = w->nextInFocusChain()) {
+        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !w->isEnabled()
+            || !w->isVisibleTo(window))
+            continue;
+        if (auto* c = dynamic_cast<Control*>(w))
+            c->SetFocus();
+        else
+            w->setFocus(Qt::TabFocusReason);
+        return;
+    }
+}
+
+} // namespace
+
+void ModalSession::open(Form& opener, Lent lent, std::function<void()> onGiveBack, QWidget* resumeAfter)
 {
     // A dialog opened again while up first gives the earlier opener its controls back.
     giveBack();
@@ -16,6 +39,7 @@ void ModalSession::open(Form& opener, Lent lent, std::function<void()> onGiveBac
         w->setEnabled(false);
     }
     onGiveBack_ = std::move(onGiveBack);
+    resumeAfter_ = resumeAfter;
     open_ = true;
 
     const QRect o = owner->frameGeometry();
@@ -30,13 +54,14 @@ void ModalSession::open(Form& opener, Lent lent, std::function<void()> onGiveBac
     dialog_.activateWindow();
 }
 
-void ModalSession::giveBack()
+void ModalSession::close(const std::function<void()>& answer)
 {
     if (!open_)
         return;
     open_ = false;
     const std::vector<Loan> loans = std::exchange(loans_, {});
     const std::function<void()> onGiveBack = std::exchange(onGiveBack_, nullptr);
+    const QPointer<QWidget> resumeAfter = std::exchange(resumeAfter_, nullptr);
     // Whatever the hiding runs, the opener gets its controls back.
     dialog_.setVisible(false);
     for (const Loan& loan : loans)
@@ -44,6 +69,10 @@ void ModalSession::giveBack()
             loan.widget->setEnabled(loan.enabled);
     if (onGiveBack)
         onGiveBack();
+    if (answer)
+        answer();
+    if (resumeAfter)
+        focusAfter(*resumeAfter);
     dialog_.manager().rethrowPending();
 }
 

@@ -32,13 +32,20 @@ public:
     explicit ModalSession(Form& dialog) : dialog_(dialog) {}
 
     // Disables what the opener lends, then shows the dialog application-modal, owned by the
-    // opener's window and centred on it. `onGiveBack` runs once the opener has them back.
-    void open(Form& opener, Lent lent = {}, std::function<void()> onGiveBack = {});
+    // opener's window and centred on it. `onGiveBack` runs once the opener has them back. With
+    // `resumeAfter` named, the opener's focus then goes on to the control after it in tab
+    // order, as Tab would take it: a disabled opener has lost its focus, and the platform would
+    // give it back to the opener's first control.
+    void open(Form& opener, Lent lent = {}, std::function<void()> onGiveBack = {}, QWidget* resumeAfter = nullptr);
     // Hides the dialog and gives the opener back what it lent, as it was; then runs the
-    // opener's onGiveBack. Does nothing while the dialog is not open, so every way out of the
-    // dialog may call it.
-    void giveBack();
+    // opener's onGiveBack and moves its focus on. Does nothing while the dialog is not open, so
+    // every way out of the dialog may call it.
+    void giveBack() { close(nullptr); }
     bool isOpen() const { return open_; }
+
+protected:
+    // giveBack, with the dialog's answer handed over before the opener's focus moves on.
+    void close(const std::function<void()>& answer);
 
 private:
     struct Loan {
@@ -49,6 +56,7 @@ private:
     bool open_ = false;
     std::vector<Loan> loans_;
     std::function<void()> onGiveBack_;
+    QPointer<QWidget> resumeAfter_;
 };
 
 // A modal dialog with an answer for its opener.
@@ -59,9 +67,10 @@ public:
 
     explicit ModalDialog(Form& dialog) : ModalSession(dialog) {}
 
-    void open(Form& opener, OnResult onResult, Lent lent = {}, std::function<void()> onGiveBack = {})
+    void open(Form& opener, OnResult onResult, Lent lent = {}, std::function<void()> onGiveBack = {},
+              QWidget* resumeAfter = nullptr)
     {
-        ModalSession::open(opener, std::move(lent), std::move(onGiveBack));
+        ModalSession::open(opener, std::move(lent), std::move(onGiveBack), resumeAfter);
         onResult_ = std::move(onResult);
     }
     // The answer: the opener gets its controls back first, then the result.
@@ -70,9 +79,10 @@ public:
         if (!isOpen())
             return;
         const OnResult deliver = std::exchange(onResult_, nullptr);
-        ModalSession::giveBack();
-        if (deliver)
-            deliver(result);
+        close([&] {
+            if (deliver)
+                deliver(result);
+        });
     }
     // Leaves without an answer.
     void giveBack()
