@@ -191,7 +191,10 @@ public:
             cells.append(cellAt(i.row(), i.column()));
         return cells;
     }
-    QString columnDescription(int column) const override { return calendar_ ? dayNameOf(calendar_, column) : QString(); }
+    QString columnDescription(int column) const override
+    {
+        return calendar_ ? dayNameOf(calendar_, column) : QString();
+    }
     QString rowDescription(int) const override { return QString(); }
     int columnCount() const override { return view()->model()->columnCount(); }
     int rowCount() const override { return view()->model()->rowCount(); }
