@@ -1,6 +1,6 @@
 #include "shell/frmCalendar.h"
 
-#include "shell/calendar_accessible.h"
+#include "platform/forms/calendar_accessible.h"
 #include "shell/shell_style.h"
 
 #include <QCalendarWidget>

@@ -4,8 +4,8 @@
 // before and after have names.
 class QCalendarWidget;
 
-namespace tlm::screens {
+namespace tlm {
 
 void makeHeard(QCalendarWidget* calendar);
 
-} // namespace tlm::screens
+} // namespace tlm

@@ -1,13 +1,14 @@
-#include "shell/calendar_accessible.h"
+#include "platform/forms/calendar_accessible.h"
 
 #include <QAccessibleWidget>
 #include <QCalendarWidget>
 #include <QHash>
 #include <QPointer>
+#include <QSpinBox>
 #include <QTableView>
 #include <QToolButton>
 
-namespace tlm::screens {
+namespace tlm {
 
 namespace {
 
@@ -271,6 +272,9 @@ void makeHeard(QCalendarWidget* calendar)
         previous->setAccessibleName(QStringLiteral("Previous Month"));
     if (auto* next = calendar->findChild<QToolButton*>(QStringLiteral("qt_calendar_nextmonth")))
         next->setAccessibleName(QStringLiteral("Next Month"));
+    // The year is typed here once its button is clicked.
+    if (auto* year = calendar->findChild<QSpinBox*>(QStringLiteral("qt_calendar_yearedit")))
+        year->setAccessibleName(QStringLiteral("Year"));
 }
 
-} // namespace tlm::screens
+} // namespace tlm
