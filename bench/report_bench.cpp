@@ -1,7 +1,8 @@
 // Times the asset report of many assets along the print menu's road: the assets are written
 // into Inventory (not timed), then the menu's All button empties Print, copies every asset into
 // it in one transaction, lays the report out and shows its window; the window's Export command
-// writes the PDF. Prints the figures and the peak memory.
+// writes the PDF. Prints the figures and the peak memory. Then one asset with a very long
+// description is laid out alone: 100,000 lines of text, and one word of 100,000 letters.
 // Run: ./build-release/bench/report_bench [assets]   (a Release build gives the real figures)
 #include "report_support.h"
 
@@ -96,6 +97,7 @@ int main(int argc, char* argv[])
     report.viewer->cmdExport->click();
     const qint64 exportMs = timer.restart();
     const long afterExport = peakKiB();
+    const int pages = report.layout().pageCount();
     const bool ok = report.Visible() && data.rsPrint.RecordCount() == assets &&
                     QFileInfo(p.saveDialog->file).size() > 0;
 
@@ -105,10 +107,31 @@ int main(int argc, char* argv[])
     report.Refresh();
     const qint64 layoutMs = timer.elapsed();
 
+    // One asset in Print, its description `description`, laid out alone: the time and the pages.
+    const auto layOutDescription = [&](const QString& description) {
+        QStringList fields = asset(1);
+        fields[fld::Print::Description] = description;
+        {
+            Transaction tx(data.Home);
+            data.rsPrint.DeleteAll();
+            bench::addPrintRow(data.rsPrint, fields);
+            tx.commit();
+        }
+        timer.restart();
+        report.Refresh();
+        return std::pair(timer.elapsed(), report.layout().pageCount());
+    };
+    QStringList lines;
+    for (int n = 1; n <= 100000; ++n)
+        lines << QStringLiteral("Line %1 of the notes: bought new, kept with its manual").arg(n);
+    const QString manyLines = lines.join(u'\n');
+    const auto [manyLinesMs, manyLinesPages] = layOutDescription(manyLines);
+    const auto [longWordMs, longWordPages] = layOutDescription(QStringLiteral("W").repeated(100000));
+
     const qint64 fillMs = filledNs / 1000000;
     const auto ms = [](qint64 v) { return static_cast<long long>(v); };
     std::printf("assets                                   %d\n", assets);
-    std::printf("pages                                    %d\n", report.layout().pageCount());
+    std::printf("pages                                    %d\n", pages);
     std::printf("All, until the report window is up       %lld ms\n", ms(allMs));
     std::printf("  of which emptying and filling Print    %lld ms\n", ms(fillMs));
     std::printf("  of which the layout (measured alone)   %lld ms\n", ms(layoutMs));
@@ -117,6 +140,9 @@ int main(int argc, char* argv[])
                 QFileInfo(p.saveDialog->file).size() / 1048576.0, ok ? "" : " FAILED");
     std::printf("fill + layout + export                   %lld ms\n", ms(fillMs + layoutMs + exportMs));
     std::printf("All + export                             %lld ms\n", ms(allMs + exportMs));
+    std::printf("one description of 100,000 lines: layout  %lld ms (%d pages, %.1f million characters)\n",
+                ms(manyLinesMs), manyLinesPages, manyLines.size() / 1e6);
+    std::printf("one word of 100,000 letters: layout       %lld ms (%d pages)\n", ms(longWordMs), longWordPages);
     std::printf("peak memory                              %ld MiB before, %ld MiB once the window is up, %ld MiB "
                 "after the export\n",
                 before / 1024, afterAll / 1024, afterExport / 1024);

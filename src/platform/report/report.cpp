@@ -118,39 +118,59 @@ QString oneLine(QString text) { return text.replace(u'\n', u' ').remove(u'\r'); 
 // begins, so the lines tile the box with no twip in two of them.
 int lineTop(int top, qsizetype k, qreal lineHeight) { return top + int(k * lineHeight); }
 
-// Calls `piece(top, bottom)` for every part of a block that a page break must not cut: each
-// line of a field's text, and every other control whole.
-template <typename Fn>
-void forEachPiece(const Section& section, const PlacedBlock* block, Fn piece)
+// The parts of a block that a page break must not cut, by their tops: each line of a field's
+// text, and every other control whole.
+struct Piece {
+    int top;
+    int bottom;
+};
+
+std::vector<Piece> piecesOf(const Section& section, const PlacedBlock* block)
 {
+    std::vector<Piece> pieces;
     for (size_t i = 0; i < section.controls.size(); ++i) {
         const QRect rect = block ? block->controls[i].rect : section.controls[i].rect;
         if (block && block->controls[i].lines.size() > 1) {
             const PlacedBlock::Placed& p = block->controls[i];
             for (qsizetype k = 0; k < p.lines.size(); ++k)
-                piece(lineTop(rect.top(), k, p.lineHeight), lineTop(rect.top(), k + 1, p.lineHeight));
+                pieces.push_back({lineTop(rect.top(), k, p.lineHeight), lineTop(rect.top(), k + 1, p.lineHeight)});
         } else {
-            piece(rect.top(), rect.top() + rect.height());
+            pieces.push_back({rect.top(), rect.top() + rect.height()});
         }
     }
+    std::sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) { return a.top < b.top; });
+    return pieces;
 }
 
-// Where a block taller than a page breaks, at most at `limit` and after `from`: before the
-// first piece that would be cut. A block with nothing to break between (one piece taller
-// than the page) breaks where the page ends.
-int breakBefore(const Section& section, const PlacedBlock* block, int from, int limit)
+// Where a block taller than a page breaks, at most at `limit` and after `from`: as low as cuts
+// no piece that starts after `from` (a piece that starts higher is taller than a page and is
+// cut anyway). Only a piece starting between the two can be cut. Going up through them by
+// their tops, the break moves up to the top of each one it would cut; a piece passed already
+// starts at or below the break's new place, so stays whole.
+int breakBefore(const std::vector<Piece>& pieces, int from, int limit)
 {
+    const auto first = std::upper_bound(pieces.begin(), pieces.end(), from,
+                                        [](int y, const Piece& piece) { return y < piece.top; });
+    const auto end = std::lower_bound(first, pieces.end(), limit,
+                                      [](const Piece& piece, int y) { return piece.top < y; });
     int cut = limit;
-    for (bool moved = true; moved;) {
-        moved = false;
-        forEachPiece(section, block, [&](int top, int bottom) {
-            if (top > from && top < cut && cut < bottom) {
-                cut = top;
-                moved = true;
-            }
-        });
+    for (auto it = end; it != first;) {
+        --it;
+        if (it->top < cut && cut < it->bottom)
+            cut = it->top;
     }
-    return cut > from ? cut : limit;
+    return cut;
+}
+
+// The first of `count` lines from `top` whose top is at `y` or below.
+qsizetype firstLineAt(int top, qreal lineHeight, qsizetype count, int y)
+{
+    qsizetype k = qsizetype(qBound(0.0, std::ceil((y - top) / lineHeight), qreal(count)));
+    while (k > 0 && lineTop(top, k - 1, lineHeight) >= y)
+        --k;
+    while (k < count && lineTop(top, k, lineHeight) < y)
+        ++k;
+    return k;
 }
 
 } // namespace
@@ -249,9 +269,12 @@ Layout Layout::build(std::shared_ptr<const Design> design, std::shared_ptr<const
             newPage();
         }
         int from = 0;
+        std::vector<Piece> pieces;
         while (from + (d.bodyBottom() - y) < height) {
+            if (pieces.empty())
+                pieces = piecesOf(section, block.get());
             const int limit = from + qMax(1, d.bodyBottom() - y);
-            const int cut = breakBefore(section, block.get(), from, limit);
+            const int cut = breakBefore(pieces, from, limit);
             pages.back().push_back({&section, row, y, cut - from, from, block});
             finishPage();
             newPage();
@@ -304,14 +327,11 @@ std::vector<Item> Layout::items(int page) const
             if (item.lines.size() > 1) {
                 // The lines of a field that this part holds, in a box around them.
                 const qreal lineHeight = block->controls[i].lineHeight;
-                qsizetype first = 0;
                 const int boxTop = item.rect.top();
-                while (first < item.lines.size() && !onThisPart(lineTop(boxTop, first, lineHeight)))
-                    ++first;
-                qsizetype last = first;
-                while (last < item.lines.size() && onThisPart(lineTop(boxTop, last, lineHeight)))
-                    ++last;
-                if (first == last)
+                const qsizetype count = item.lines.size();
+                const qsizetype first = band.from == 0 ? 0 : firstLineAt(boxTop, lineHeight, count, band.from);
+                const qsizetype last = to >= blockHeight ? count : firstLineAt(boxTop, lineHeight, count, to);
+                if (first >= last)
                     continue;
                 const int bottom = last == item.lines.size() ? boxTop + item.rect.height()
                                                              : lineTop(boxTop, last, lineHeight);
