@@ -6,7 +6,6 @@
 #include <QPrinter>
 #include <QSaveFile>
 #include <unistd.h>
-#include <unordered_map>
 
 namespace tlm::report {
 
@@ -20,26 +19,6 @@ QPageLayout pageLayoutOf(const Layout& layout)
 }
 
 namespace {
-
-// A report font with its metrics, made once per control for the whole print.
-struct TextFont {
-    explicit TextFont(const QFont& f) : font(f), metrics(f) {}
-    QFont font;
-    QFontMetricsF metrics;
-    // The last text measured in this font and its width: a label prints the same words in
-    // every block, and measuring is much of the cost of a page.
-    QString lastText;
-    qreal lastWidth = 0;
-
-    qreal width(const QString& text)
-    {
-        if (text != lastText) {
-            lastText = text;
-            lastWidth = metrics.horizontalAdvance(text);
-        }
-        return lastWidth;
-    }
-};
 
 class PagePainter {
 public:
@@ -65,20 +44,12 @@ public:
     }
 
 private:
-    TextFont& fontOf(const Control& c)
-    {
-        auto it = fonts_.find(&c);
-        if (it == fonts_.end())
-            it = fonts_.emplace(&c, TextFont(qFont(c.font))).first;
-        return it->second;
-    }
-
     void text(const Item& item)
     {
         if (item.text.isEmpty())
             return;
         const Control& c = *item.control;
-        TextFont& f = fontOf(c);
+        TextFont& f = fonts_.of(c);
         if (current_ != &f) {
             painter_.setFont(f.font);
             painter_.setPen(Qt::black);
@@ -148,7 +119,7 @@ private:
     }
 
     QPainter& painter_;
-    std::unordered_map<const Control*, TextFont> fonts_;
+    ControlFonts fonts_;
     const TextFont* current_ = nullptr;
 };
 

@@ -6,7 +6,6 @@
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 
 namespace tlm::report {
 
@@ -88,27 +87,6 @@ struct PlacedBlock {
     std::vector<Placed> controls; // in the section's order
 };
 
-// The fonts of the fields, made once per control for the whole layout.
-class Layout::Measure {
-public:
-    struct Text {
-        explicit Text(const QFont& f) : font(f), metrics(f) {}
-        QFont font;
-        QFontMetricsF metrics;
-    };
-
-    Text& of(const Control& c)
-    {
-        auto it = fonts_.find(&c);
-        if (it == fonts_.end())
-            it = fonts_.emplace(&c, Text(qFont(c.font))).first;
-        return it->second;
-    }
-
-private:
-    std::unordered_map<const Control*, Text> fonts_;
-};
-
 namespace {
 
 // A field's text as it prints when it fits on one line.
@@ -175,7 +153,7 @@ qsizetype firstLineAt(int top, qreal lineHeight, qsizetype count, int y)
 
 } // namespace
 
-std::shared_ptr<const PlacedBlock> Layout::placeBlock(const Section& section, qsizetype row, Measure& measure) const
+std::shared_ptr<const PlacedBlock> Layout::placeBlock(const Section& section, qsizetype row, ControlFonts& fonts) const
 {
     const std::vector<Control>& controls = section.controls;
     const size_t n = controls.size();
@@ -190,7 +168,7 @@ std::shared_ptr<const PlacedBlock> Layout::placeBlock(const Section& section, qs
         const QString text = fieldText(c, row);
         if (text.isEmpty())
             continue;
-        Measure::Text& m = measure.of(c);
+        TextFont& m = fonts.of(c);
         lines[i] = breakLines(text, m.font, m.metrics, c.rect.width(), c.wordWrap);
         lineHeights[i] = m.metrics.height();
         const qsizetype fit = qMax(1, int(c.rect.height() / lineHeights[i]));
@@ -244,7 +222,7 @@ Layout Layout::build(std::shared_ptr<const Design> design, std::shared_ptr<const
     layout.now_ = now;
     const Design& d = *layout.design_;
     auto& pages = layout.pages_;
-    Measure measure;
+    ControlFonts fonts;
 
     int y = 0;
     auto newPage = [&] {
@@ -262,7 +240,7 @@ Layout Layout::build(std::shared_ptr<const Design> design, std::shared_ptr<const
     auto place = [&](const Section& section, qsizetype row) {
         if (section.height <= 0)
             return;
-        std::shared_ptr<const PlacedBlock> block = layout.placeBlock(section, row, measure);
+        std::shared_ptr<const PlacedBlock> block = layout.placeBlock(section, row, fonts);
         const int height = block ? block->height : section.height;
         if (y + height > d.bodyBottom() && y > d.bodyTop()) {
             finishPage();

@@ -104,6 +104,8 @@ struct Item {
     const Control* control = nullptr;
 };
 
+class ControlFonts;
+
 // Where a block's controls stand once its fields have grown, and the lines of its fields.
 struct PlacedBlock;
 
@@ -134,10 +136,9 @@ public:
     const Design* design() const { return design_.get(); }
 
 private:
-    class Measure;
     QString labelText(const QString& caption, int page) const;
     QString fieldText(const Control& control, qsizetype row) const;
-    std::shared_ptr<const PlacedBlock> placeBlock(const Section& section, qsizetype row, Measure& measure) const;
+    std::shared_ptr<const PlacedBlock> placeBlock(const Section& section, qsizetype row, ControlFonts& fonts) const;
 
     std::shared_ptr<const Design> design_;
     std::shared_ptr<const Rows> rows_;
